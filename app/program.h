@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QApplication>
+#include <QStringList>
+#include <memory>
+
+#include "app/Ucashlook.h"
+#include "core/folders.h"
+#include "core/single_instance.h"
+
+namespace tallyrix {
+
+class Prompter;
+
+// The application object: reports the program's own errors that escape a command
+// through the Prompter and goes back to the event loop.
+class TallyApplication : public QApplication {
+public:
+    TallyApplication(int& argc, char** argv);
+    void setPrompter(Prompter* prompter) { m_prompter = prompter; }
+    bool notify(QObject* receiver, QEvent* event) override;
+
+private:
+    Prompter* m_prompter = nullptr;
+};
+
+// Shows an error that reached the top of a command.
+void reportError(Prompter& prompter, const std::exception& error);
+
+// The program from its start to its main window.
+class Program {
+public:
+    Program(Prompter& prompter, Folders folders, QString lockPath = SingleInstance::defaultLockPath());
+    ~Program();
+
+    // Takes the single-instance lock and creates the main window. False when
+    // another copy already runs: the user was told and nothing was touched.
+    bool start(const QStringList& arguments);
+    Tfcashlook* mainWindow() const { return m_mainWindow.get(); }
+
+private:
+    Prompter& m_prompter;
+    Folders m_folders;
+    SingleInstance m_instance;
+    std::unique_ptr<Tfcashlook> m_mainWindow;
+};
+
+}  // namespace tallyrix

@@ -1,0 +1,67 @@
+#include <benchmark/benchmark.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "core/LightStr.h"
+#include "core/cp932.h"
+
+using tallyrix::TLightStrings;
+
+namespace {
+
+// A year file of `lines` entry lines, as the program writes them.
+QString writeYearLikeFile(const QTemporaryDir& dir, int lines) {
+    QString text;
+    for (int i = 0; i < lines; ++i) {
+        text += QStringLiteral("d%1=,2015/%1/%2,%3,旅費交通費,電車代　東京－大阪,0,%4,%5,現金,現金出納帳,,,\r\n")
+                    .arg(i % 12 + 1, 2, 10, QChar(u'0'))
+                    .arg(i % 28 + 1, 2, 10, QChar(u'0'))
+                    .arg(i)
+                    .arg(1500 + i % 100)
+                    .arg(100000 - i);
+    }
+    const QString path = dir.filePath(QStringLiteral("year.exv"));
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(tallyrix::encodeCp932(text));
+    return path;
+}
+
+void BM_LoadFromFile100kLines(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = writeYearLikeFile(dir, static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        TLightStrings lines;
+        lines.LoadFromFile(path);
+        benchmark::DoNotOptimize(lines.Count());
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_LoadFromFile100kLines)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void BM_SaveToFile100kLines(benchmark::State& state) {
+    QTemporaryDir dir;
+    TLightStrings lines;
+    lines.LoadFromFile(writeYearLikeFile(dir, static_cast<int>(state.range(0))));
+    const QString out = dir.filePath(QStringLiteral("out.exv"));
+    for (auto _ : state) {
+        lines.SaveToFile(out);
+    }
+}
+BENCHMARK(BM_SaveToFile100kLines)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void BM_CommaTextSplit(benchmark::State& state) {
+    const QString line = QStringLiteral(
+        "d07=,2015/07/01,3,交通費,電車代,0,1500,98500,現金,現金出納帳,預金,みずほ銀行,");
+    TLightStrings fields;
+    for (auto _ : state) {
+        fields.SetCommaText(line);
+        benchmark::DoNotOptimize(fields.Count());
+    }
+}
+BENCHMARK(BM_CommaTextSplit);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace tallyrix {
+
+// Code page 932 (Shift_JIS with the Windows extensions), the encoding of every
+// text file the program reads or writes.
+
+// Bytes that are not valid code page 932 become U+FFFD, so they are visible and
+// never crash a reader.
+QString decodeCp932(const QByteArray& bytes);
+
+// Characters code page 932 cannot hold are written as "?".
+QByteArray encodeCp932(const QString& text);
+
+// True when every character of the text survives a round trip through code page 932.
+bool isCp932Encodable(const QString& text);
+
+// The first character of the text that code page 932 cannot hold, or an empty text.
+QString firstNonCp932Character(const QString& text);
+
+}  // namespace tallyrix
