@@ -30,7 +30,8 @@ void reportError(Prompter& prompter, const std::exception& error);
 // The program from its start to its main window.
 class Program {
 public:
-    Program(Prompter& prompter, Folders folders, QString lockPath = SingleInstance::defaultLockPath());
+    Program(Prompter& prompter, Folders folders,
+            QString lockPath = SingleInstance::defaultLockPath());
     ~Program();
 
     // Takes the single-instance lock and creates the main window. False when

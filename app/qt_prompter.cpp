@@ -47,7 +47,8 @@ void QtPrompter::showMessage(const QString& text) {
 
 DialogResult QtPrompter::taskMessage(const QString& title, const QString& heading,
                                      TaskButtons buttons, TaskIcon icon, const QString& text) {
-    const auto standard = buttons == TaskButtons::Ok ? QMessageBox::Ok : QMessageBox::Yes | QMessageBox::No;
+    const auto standard =
+        buttons == TaskButtons::Ok ? QMessageBox::Ok : QMessageBox::Yes | QMessageBox::No;
     QMessageBox box(icon == TaskIcon::Question ? QMessageBox::Question : QMessageBox::NoIcon, title,
                     displayText(heading), standard, m_parent);
     box.setInformativeText(displayText(text));
@@ -114,7 +115,8 @@ std::optional<QString> QtPrompter::inputBox(const QString& caption, const QStrin
 
 std::optional<QString> QtPrompter::fileDialog(const FileDialogRequest& request, bool save) {
     QFileDialog dialog(m_parent, request.title, request.initialDir);
-    dialog.setObjectName(save ? QStringLiteral("saveFileDialog") : QStringLiteral("openFileDialog"));
+    dialog.setObjectName(save ? QStringLiteral("saveFileDialog")
+                              : QStringLiteral("openFileDialog"));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilters(qtNameFilters(request.filter));

@@ -14,12 +14,14 @@ namespace {
 QString writeYearLikeFile(const QTemporaryDir& dir, int lines) {
     QString text;
     for (int i = 0; i < lines; ++i) {
-        text += QStringLiteral("d%1=,2015/%1/%2,%3,旅費交通費,電車代　東京－大阪,0,%4,%5,現金,現金出納帳,,,\r\n")
-                    .arg(i % 12 + 1, 2, 10, QChar(u'0'))
-                    .arg(i % 28 + 1, 2, 10, QChar(u'0'))
-                    .arg(i)
-                    .arg(1500 + i % 100)
-                    .arg(100000 - i);
+        text +=
+            QStringLiteral(
+                "d%1=,2015/%1/%2,%3,旅費交通費,電車代　東京－大阪,0,%4,%5,現金,現金出納帳,,,\r\n")
+                .arg(i % 12 + 1, 2, 10, QChar(u'0'))
+                .arg(i % 28 + 1, 2, 10, QChar(u'0'))
+                .arg(i)
+                .arg(1500 + i % 100)
+                .arg(100000 - i);
     }
     const QString path = dir.filePath(QStringLiteral("year.exv"));
     QFile file(path);
@@ -50,6 +52,18 @@ void BM_SaveToFile100kLines(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SaveToFile100kLines)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void BM_DecodeCp932(benchmark::State& state) {
+    QTemporaryDir dir;
+    QFile file(writeYearLikeFile(dir, 100000));
+    file.open(QIODevice::ReadOnly);
+    const QByteArray bytes = file.readAll();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(tallyrix::decodeCp932(bytes).size());
+    }
+    state.SetBytesProcessed(state.iterations() * bytes.size());
+}
+BENCHMARK(BM_DecodeCp932)->Unit(benchmark::kMillisecond);
 
 void BM_CommaTextSplit(benchmark::State& state) {
     const QString line = QStringLiteral(

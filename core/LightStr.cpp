@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <cstring>
 
 #include "core/cp932.h"
 #include "core/errors.h"
@@ -13,12 +14,15 @@ constexpr int kGrowthStep = 32;
 constexpr int kBytesPerReservedLine = 28;
 
 int reserveFor(qint64 size) {
-    return static_cast<int>(std::min<qint64>(size / kBytesPerReservedLine, TLightStrings::MaxListSize));
+    return static_cast<int>(
+        std::min<qint64>(size / kBytesPerReservedLine, TLightStrings::MaxListSize));
 }
 
 }  // namespace
 
-void TLightStrings::Error() { throw ListIndexError(); }
+void TLightStrings::Error() {
+    throw ListIndexError();
+}
 
 void TLightStrings::checkIndex(int index) const {
     if (index < 0 || index >= Count()) {
@@ -97,44 +101,42 @@ void TLightStrings::SetCount(int newCount) {
 void TLightStrings::LoadFromFile(const QString& fileName) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
-        throw FileError(QStringLiteral("ファイル %1 を開けません。\r\n%2")
-                            .arg(fileName, file.errorString()));
+        throw FileError(
+            QStringLiteral("ファイル %1 を開けません。\r\n%2").arg(fileName, file.errorString()));
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        throw FileError(QStringLiteral("ファイル %1 を読み込めません。\r\n%2")
-                            .arg(fileName, file.errorString()));
+    const qint64 size = file.size();
+    QByteArray buffer;
+    const char* data = nullptr;
+    if (size > 0) {
+        data = reinterpret_cast<const char*>(file.map(0, size));
     }
-    const QString text = decodeCp932(bytes);
+    if (data == nullptr) {
+        buffer = file.readAll();
+        if (file.error() != QFileDevice::NoError) {
+            throw FileError(QStringLiteral("ファイル %1 を読み込めません。\r\n%2")
+                                .arg(fileName, file.errorString()));
+        }
+        data = buffer.constData();
+    }
+    const qsizetype length = buffer.isNull() ? size : buffer.size();
 
     Clear();
-    m_capacity = reserveFor(bytes.size());
+    m_capacity = reserveFor(length);
     m_items.reserve(static_cast<size_t>(m_capacity));
-    QString line;
-    const QChar* p = text.constData();
-    const QChar* const end = p + text.size();
-    const QChar* start = p;
-    // Lines end at LF (a CR before it belongs to the break); any other CR is dropped.
-    auto flush = [&](const QChar* stop) {
-        if (stop > start) {
-            line.append(start, stop - start);
-        }
-    };
-    for (; p != end; ++p) {
-        const char16_t c = p->unicode();
-        if (c == u'\n') {
-            flush(p);
+    // A line ends at LF (a CR before it is part of the break); any other CR is
+    // dropped. LF and CR never occur inside a double-byte character.
+    const char* start = data;
+    const char* const end = data + length;
+    while (start < end) {
+        const auto* lf =
+            static_cast<const char*>(std::memchr(start, '\n', static_cast<size_t>(end - start)));
+        const char* stop = lf ? lf : end;
+        QString line = decodeCp932(start, stop - start, true);
+        // The last line without a line break counts unless it was only CRs.
+        if (lf || !line.isEmpty()) {
             Add(line);
-            line.clear();
-            start = p + 1;
-        } else if (c == u'\r') {
-            flush(p);
-            start = p + 1;
         }
-    }
-    flush(end);
-    if (!line.isEmpty()) {  // a last line without a line break
-        Add(line);
+        start = stop + 1;
     }
     m_capacity = Count();
 }
@@ -152,7 +154,8 @@ void TLightStrings::SaveToFile(const QString& fileName) const {
                                    ? QStringLiteral("ディスクの空き容量が足りません。")
                                    : file.errorString();
         file.cancelWriting();
-        throw FileError(QStringLiteral("ファイル %1 に書き込めません。\r\n%2").arg(fileName, reason));
+        throw FileError(
+            QStringLiteral("ファイル %1 に書き込めません。\r\n%2").arg(fileName, reason));
     }
     if (!file.commit()) {
         throw FileError(QStringLiteral("ファイル %1 に書き込めません。\r\n%2")
@@ -266,7 +269,8 @@ bool TLightStrings::Find(const QString& findText, int& line, int& column) const 
         for (qsizetype col = std::max(column, 1); col <= text.size() - length + 1; ++col) {
             const QChar c = text[col - 1];
             if ((c == lower || c == upper) &&
-                QStringView(text).mid(col - 1, length).compare(findText, Qt::CaseInsensitive) == 0) {
+                QStringView(text).mid(col - 1, length).compare(findText, Qt::CaseInsensitive) ==
+                    0) {
                 column = static_cast<int>(col);
                 return true;
             }
@@ -289,10 +293,12 @@ void TLightStrings::quickSort(int low, int high, const Compare& compare) {
         int j = high;
         int pivot = (low + high) >> 1;
         do {
-            while (compare(m_items[static_cast<size_t>(i)], m_items[static_cast<size_t>(pivot)]) < 0) {
+            while (compare(m_items[static_cast<size_t>(i)], m_items[static_cast<size_t>(pivot)]) <
+                   0) {
                 ++i;
             }
-            while (compare(m_items[static_cast<size_t>(j)], m_items[static_cast<size_t>(pivot)]) > 0) {
+            while (compare(m_items[static_cast<size_t>(j)], m_items[static_cast<size_t>(pivot)]) >
+                   0) {
                 --j;
             }
             if (i <= j) {
@@ -334,7 +340,9 @@ void TLightStrings::AddStrings(const QStringList& source) {
     }
 }
 
-void TLightStrings::CopyTo(QStringList& dest) const { dest = toStringList(); }
+void TLightStrings::CopyTo(QStringList& dest) const {
+    dest = toStringList();
+}
 
 QStringList TLightStrings::toStringList() const {
     QStringList list;

@@ -18,7 +18,8 @@ QString groupThousands(std::uint64_t value) {
 }
 
 std::uint64_t magnitude(std::int64_t value) {
-    return value < 0 ? static_cast<std::uint64_t>(-(value + 1)) + 1 : static_cast<std::uint64_t>(value);
+    return value < 0 ? static_cast<std::uint64_t>(-(value + 1)) + 1
+                     : static_cast<std::uint64_t>(value);
 }
 
 }  // namespace

@@ -89,8 +89,8 @@ QString placementFile(const QString& iniFolder, const QString& name) {
 
 }  // namespace
 
-void saveWindowPlacement(const QString& iniFolder, const QString& name, int top, int left, int width,
-                         int height) {
+void saveWindowPlacement(const QString& iniFolder, const QString& name, int top, int left,
+                         int width, int height) {
     BracketWriter()
         .add(QStringLiteral("[Screen_Top]"), QString::number(top))
         .add(QStringLiteral("[Screen_Left]"), QString::number(left))
@@ -101,17 +101,18 @@ void saveWindowPlacement(const QString& iniFolder, const QString& name, int top,
 
 WindowPlacement loadWindowPlacement(const QString& iniFolder, const QString& name) {
     WindowPlacement placement;
-    forEachBracketKey(placementFile(iniFolder, name), [&](const QString& key, const QString& value) {
-        if (key == QLatin1String("[Screen_Top]")) {
-            placement.top = bracketInt(value, 0);
-        } else if (key == QLatin1String("[Screen_Left]")) {
-            placement.left = bracketInt(value, 0);
-        } else if (key == QLatin1String("[Screen_Width]")) {
-            placement.width = bracketInt(value, 0);
-        } else if (key == QLatin1String("[Screen_Height]")) {
-            placement.height = bracketInt(value, 0);
-        }
-    });
+    forEachBracketKey(placementFile(iniFolder, name),
+                      [&](const QString& key, const QString& value) {
+                          if (key == QLatin1String("[Screen_Top]")) {
+                              placement.top = bracketInt(value, 0);
+                          } else if (key == QLatin1String("[Screen_Left]")) {
+                              placement.left = bracketInt(value, 0);
+                          } else if (key == QLatin1String("[Screen_Width]")) {
+                              placement.width = bracketInt(value, 0);
+                          } else if (key == QLatin1String("[Screen_Height]")) {
+                              placement.height = bracketInt(value, 0);
+                          }
+                      });
     return placement;
 }
 

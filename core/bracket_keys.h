@@ -46,8 +46,8 @@ struct WindowPlacement {
 };
 
 // "<iniFolder>/<name>.ini" with [Screen_Top], [Screen_Left], [Screen_Width], [Screen_Height].
-void saveWindowPlacement(const QString& iniFolder, const QString& name, int top, int left, int width,
-                         int height);
+void saveWindowPlacement(const QString& iniFolder, const QString& name, int top, int left,
+                         int width, int height);
 // All 0 when the file is missing; a value that is not an integer reads 0.
 WindowPlacement loadWindowPlacement(const QString& iniFolder, const QString& name);
 

@@ -11,6 +11,8 @@ namespace tallyrix {
 // Bytes that are not valid code page 932 become U+FFFD, so they are visible and
 // never crash a reader.
 QString decodeCp932(const QByteArray& bytes);
+// The same for a slice of bytes; with dropCarriageReturns, CR bytes are left out.
+QString decodeCp932(const char* data, qsizetype size, bool dropCarriageReturns = false);
 
 // Characters code page 932 cannot hold are written as "?".
 QByteArray encodeCp932(const QString& text);

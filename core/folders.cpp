@@ -21,14 +21,17 @@ QString installFolderFor(const QString& programFolder) {
     return QDir::cleanPath(programFolder + QStringLiteral("/../share/tallyrix6"));
 }
 
-QString installFolder() { return installFolderFor(QCoreApplication::applicationDirPath()); }
+QString installFolder() {
+    return installFolderFor(QCoreApplication::applicationDirPath());
+}
 
 QString dataFolder() {
     const QString overridden = qEnvironmentVariable("TALLYRIX6_DATA_DIR");
     if (!overridden.isEmpty()) {
         return QDir::cleanPath(overridden);
     }
-    return specialFolderPath(QStandardPaths::GenericDataLocation, QStringLiteral("/orbelle/tallyrix6"));
+    return specialFolderPath(QStandardPaths::GenericDataLocation,
+                             QStringLiteral("/orbelle/tallyrix6"));
 }
 
 namespace {
@@ -67,15 +70,18 @@ void provisionDataFolder(const Folders& folders) {
     QStringList masters{QStringLiteral("kamoku1.dat"), QStringLiteral("kamoku2.dat")};
     for (const char* prefix : {"tekiya", "tekiyb"}) {
         for (int n = 1; n <= 20; ++n) {
-            masters.append(QString::fromLatin1(prefix) + QString::number(n) + QStringLiteral(".dat"));
+            masters.append(QString::fromLatin1(prefix) + QString::number(n) +
+                           QStringLiteral(".dat"));
         }
     }
     for (const QString& name : masters) {
         copyThroughLineStore(folders.installFile(QStringLiteral("cldata/") + name),
                              folders.dataFile(QStringLiteral("cldata/") + name));
     }
-    copyFolderFiles(folders.installFile(QStringLiteral("style")), folders.dataFile(QStringLiteral("style")));
-    copyFolderFiles(folders.installFile(QStringLiteral("config")), folders.dataFile(QStringLiteral("config")));
+    copyFolderFiles(folders.installFile(QStringLiteral("style")),
+                    folders.dataFile(QStringLiteral("style")));
+    copyFolderFiles(folders.installFile(QStringLiteral("config")),
+                    folders.dataFile(QStringLiteral("config")));
 }
 
 bool ensureDataFolder(const Folders& folders) {

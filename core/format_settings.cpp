@@ -32,7 +32,9 @@ void fixFormatSettings() {
 
 namespace {
 
-QString pad2(int value) { return QString::number(value).rightJustified(2, u'0'); }
+QString pad2(int value) {
+    return QString::number(value).rightJustified(2, u'0');
+}
 
 }  // namespace
 

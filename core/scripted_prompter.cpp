@@ -29,8 +29,8 @@ QStringList ScriptedPrompter::notices() const {
 namespace {
 
 [[noreturn]] void unscripted(const ScriptedPrompter::Record& question, const char* wanted) {
-    throw std::logic_error(std::string("unscripted question (") + wanted + "): " +
-                           question.text.toStdString());
+    throw std::logic_error(std::string("unscripted question (") + wanted +
+                           "): " + question.text.toStdString());
 }
 
 }  // namespace
@@ -66,7 +66,8 @@ std::optional<QString> ScriptedPrompter::nextText(const Record& question) {
 }
 
 void ScriptedPrompter::showNotice(const QString& heading, const QString& text) {
-    m_records.push_back({Kind::Notice, applicationTitle(), heading, text, {QStringLiteral("OK")}, {}, {}});
+    m_records.push_back(
+        {Kind::Notice, applicationTitle(), heading, text, {QStringLiteral("OK")}, {}, {}});
 }
 
 void ScriptedPrompter::showMessage(const QString& text) {
@@ -74,7 +75,8 @@ void ScriptedPrompter::showMessage(const QString& text) {
 }
 
 DialogResult ScriptedPrompter::taskMessage(const QString& title, const QString& heading,
-                                           TaskButtons buttons, TaskIcon icon, const QString& text) {
+                                           TaskButtons buttons, TaskIcon icon,
+                                           const QString& text) {
     const QStringList captions = buttons == TaskButtons::Ok
                                      ? QStringList{QStringLiteral("OK")}
                                      : QStringList{QStringLiteral("Yes"), QStringLiteral("No")};
@@ -86,9 +88,15 @@ DialogResult ScriptedPrompter::taskMessage(const QString& title, const QString& 
 }
 
 DialogResult ScriptedPrompter::askYesNoCancel(const QString& text, const QString& yesCaption,
-                                              const QString& noCaption, const QString& cancelCaption) {
-    m_records.push_back({Kind::YesNoCancel, applicationTitle(), {}, text,
-                         {yesCaption, noCaption, cancelCaption}, TaskIcon::None, {}});
+                                              const QString& noCaption,
+                                              const QString& cancelCaption) {
+    m_records.push_back({Kind::YesNoCancel,
+                         applicationTitle(),
+                         {},
+                         text,
+                         {yesCaption, noCaption, cancelCaption},
+                         TaskIcon::None,
+                         {}});
     return nextResult(m_records.back());
 }
 
@@ -99,14 +107,24 @@ std::optional<QString> ScriptedPrompter::inputBox(const QString& caption, const 
 }
 
 std::optional<QString> ScriptedPrompter::openFileName(const FileDialogRequest& request) {
-    m_records.push_back({Kind::OpenFile, request.title, {}, request.fileName, {request.filter},
-                         TaskIcon::None, request});
+    m_records.push_back({Kind::OpenFile,
+                         request.title,
+                         {},
+                         request.fileName,
+                         {request.filter},
+                         TaskIcon::None,
+                         request});
     return nextText(m_records.back());
 }
 
 std::optional<QString> ScriptedPrompter::saveFileName(const FileDialogRequest& request) {
-    m_records.push_back({Kind::SaveFile, request.title, {}, request.fileName, {request.filter},
-                         TaskIcon::None, request});
+    m_records.push_back({Kind::SaveFile,
+                         request.title,
+                         {},
+                         request.fileName,
+                         {request.filter},
+                         TaskIcon::None,
+                         request});
     return nextText(m_records.back());
 }
 

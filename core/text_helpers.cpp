@@ -10,8 +10,7 @@ QString fieldAt(const QString& text, const QString& separator, int n) {
     }
     qsizetype start = 0;
     int i = 0;
-    for (qsizetype pos = text.indexOf(separator); pos >= 0;
-         pos = text.indexOf(separator, start)) {
+    for (qsizetype pos = text.indexOf(separator); pos >= 0; pos = text.indexOf(separator, start)) {
         ++i;
         if (i == n) {
             return text.mid(start, pos - start);

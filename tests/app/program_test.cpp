@@ -16,7 +16,9 @@ using namespace tallyrix::test;
 
 namespace {
 
-QString buildInstallFolder() { return installFolderFor(QStringLiteral(TALLYRIX_BIN_DIR)); }
+QString buildInstallFolder() {
+    return installFolderFor(QStringLiteral(TALLYRIX_BIN_DIR));
+}
 
 TEST(Program, FirstStartProvisionsTheDataFolderAndShowsTheMainWindow) {
     TempDir tmp;
@@ -96,7 +98,8 @@ TEST(Program, SecondStartWhileOneRunsIsRefusedAndTouchesNothing) {
     EXPECT_EQ(second.mainWindow(), nullptr);
     ASSERT_EQ(prompter.records().size(), 1u);
     EXPECT_EQ(prompter.records()[0].kind, ScriptedPrompter::Kind::Message);
-    EXPECT_EQ(prompter.records()[0].text, QStringLiteral("Tallyrix6プログラムはすでに起動しています。"));
+    EXPECT_EQ(prompter.records()[0].text,
+              QStringLiteral("Tallyrix6プログラムはすでに起動しています。"));
     EXPECT_FALSE(QFileInfo::exists(folders.data));
 }
 

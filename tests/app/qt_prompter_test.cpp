@@ -62,7 +62,8 @@ TEST(QtPrompter, YesNoCancelAnswersByTheButtonPressed) {
     const struct {
         const char* press;
         DialogResult expected;
-    } cases[] = {{"はい", DialogResult::Yes}, {"いいえ", DialogResult::No},
+    } cases[] = {{"はい", DialogResult::Yes},
+                 {"いいえ", DialogResult::No},
                  {"キャンセル", DialogResult::Cancel}};
     for (const auto& c : cases) {
         QtPrompter prompter;
@@ -75,8 +76,8 @@ TEST(QtPrompter, YesNoCancelAnswersByTheButtonPressed) {
             button->click();
         });
         const DialogResult result = prompter.askYesNoCancel(
-            QStringLiteral("データが変更されています。現在の状態を保存しますか？"), QStringLiteral("はい"),
-            QStringLiteral("いいえ"), QStringLiteral("キャンセル"));
+            QStringLiteral("データが変更されています。現在の状態を保存しますか？"),
+            QStringLiteral("はい"), QStringLiteral("いいえ"), QStringLiteral("キャンセル"));
         EXPECT_EQ(result, c.expected) << c.press;
         EXPECT_TRUE(handCursor);
     }
@@ -93,11 +94,13 @@ TEST(QtPrompter, InputBoxReturnsTheTextOrNothing) {
 }
 
 TEST(QtPrompter, FileFiltersBecomeQtNameFilters) {
-    EXPECT_EQ(QtPrompter::qtNameFilters(QStringLiteral(
-                  "Tallyrix4～6-Tallyrix-ファイル(*.exv)|*.exv|Tallyrix(1～3)ファイル(*.clv)|*.clv")),
-              (QStringList{"Tallyrix4～6-Tallyrix-ファイル(*.exv) (*.exv)",
-                           "Tallyrix(1～3)ファイル(*.clv) (*.clv)"}));
-    EXPECT_EQ(QtPrompter::qtNameFilters(QStringLiteral("CSV|*.csv;*.txt")), QStringList{"CSV (*.csv *.txt)"});
+    EXPECT_EQ(
+        QtPrompter::qtNameFilters(QStringLiteral(
+            "Tallyrix4～6-Tallyrix-ファイル(*.exv)|*.exv|Tallyrix(1～3)ファイル(*.clv)|*.clv")),
+        (QStringList{"Tallyrix4～6-Tallyrix-ファイル(*.exv) (*.exv)",
+                     "Tallyrix(1～3)ファイル(*.clv) (*.clv)"}));
+    EXPECT_EQ(QtPrompter::qtNameFilters(QStringLiteral("CSV|*.csv;*.txt")),
+              QStringList{"CSV (*.csv *.txt)"});
 }
 
 }  // namespace

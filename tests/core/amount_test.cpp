@@ -19,7 +19,7 @@ TEST(Amount, ParseMoneyReadsThePlainForm) {
         {"-200", -2000000},
         {"12.5", 125000},
         {"-0.0001", -1},
-        {"0.00005", 1},   // rounded to four decimals, half away from zero
+        {"0.00005", 1},  // rounded to four decimals, half away from zero
         {"0.00004", 0},
         {".5", 5000},
         {"7.", 70000},

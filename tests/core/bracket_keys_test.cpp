@@ -33,8 +33,8 @@ TEST(BracketKeys, IntegerValuesFallBackToTheDefault) {
     const struct {
         const char* value;
         int expected;
-    } cases[] = {{"12", 12}, {" 12 ", 12}, {"-5", -5}, {"abc", 7}, {"", 7}, {"1e3", 7},
-                 {"12px", 7}, {"99999999999", 7}, {"-", 7}};
+    } cases[] = {{"12", 12}, {" 12 ", 12}, {"-5", -5},         {"abc", 7}, {"", 7},
+                 {"1e3", 7}, {"12px", 7},  {"99999999999", 7}, {"-", 7}};
     for (const auto& c : cases) {
         EXPECT_EQ(bracketInt(QString::fromUtf8(c.value), 7), c.expected) << c.value;
     }
@@ -49,19 +49,23 @@ TEST(BracketKeys, VisitsEveryKeyInFileOrder) {
     });
     EXPECT_EQ(seen, (QStringList{"[A]|1", "[B]|x=y", "[A]|2"}));
     seen.clear();
-    forEachBracketKey(dir.file("missing.conf"), [&](const QString& k, const QString&) { seen.append(k); });
+    forEachBracketKey(dir.file("missing.conf"),
+                      [&](const QString& k, const QString&) { seen.append(k); });
     EXPECT_TRUE(seen.isEmpty());
 }
 
 TEST(BracketKeys, SetBracketKeyRewritesOnlyThatKey) {
     TempDir dir;
     const QString file = dir.file("tallyrix.conf");
-    writeBytes(file, "[FILE_DIR]=old\r\n[COMPANY_NAME]=\x8a\x94\x8e\xae\x89\xef\x8e\xd0\r\n[FILE_DIR]=older\n");
+    writeBytes(
+        file,
+        "[FILE_DIR]=old\r\n[COMPANY_NAME]=\x8a\x94\x8e\xae\x89\xef\x8e\xd0\r\n[FILE_DIR]=older\n");
     setBracketKey(QStringLiteral("[FILE_DIR]"), QStringLiteral("/new/年度.exv"), file);
     TLightStrings lines;
     lines.LoadFromFile(file);
     EXPECT_EQ(lines.toStringList(),
-              (QStringList{"[FILE_DIR]=/new/年度.exv", "[COMPANY_NAME]=株式会社", "[FILE_DIR]=/new/年度.exv"}));
+              (QStringList{"[FILE_DIR]=/new/年度.exv", "[COMPANY_NAME]=株式会社",
+                           "[FILE_DIR]=/new/年度.exv"}));
 }
 
 TEST(BracketKeys, SetBracketKeyNeverAddsAKeyOrAFile) {
@@ -78,7 +82,8 @@ TEST(BracketKeys, WindowPlacementRoundTrip) {
     TempDir dir;
     saveWindowPlacement(dir.path(), QStringLiteral("tallyrix6"), 20, 30, 1300, 800);
     EXPECT_EQ(readBytes(dir.file("tallyrix6.ini")),
-              QByteArray("[Screen_Top]=20\r\n[Screen_Left]=30\r\n[Screen_Width]=1300\r\n[Screen_Height]=800\r\n"));
+              QByteArray("[Screen_Top]=20\r\n[Screen_Left]=30\r\n[Screen_Width]=1300\r\n[Screen_"
+                         "Height]=800\r\n"));
     const WindowPlacement placement = loadWindowPlacement(dir.path(), QStringLiteral("tallyrix6"));
     EXPECT_EQ(placement.top, 20);
     EXPECT_EQ(placement.left, 30);
@@ -87,10 +92,11 @@ TEST(BracketKeys, WindowPlacementRoundTrip) {
 }
 
 TEST(BracketKeys, WindowPlacementOfGarbageReadsZeroes) {
-    const WindowPlacement garbage = loadWindowPlacement(fixture("core"), QStringLiteral("placement_garbage"));
-    EXPECT_EQ(garbage.top, 0);      // "abc"
-    EXPECT_EQ(garbage.left, 12);    // " 12 "
-    EXPECT_EQ(garbage.width, 0);    // "1e3"
+    const WindowPlacement garbage =
+        loadWindowPlacement(fixture("core"), QStringLiteral("placement_garbage"));
+    EXPECT_EQ(garbage.top, 0);       // "abc"
+    EXPECT_EQ(garbage.left, 12);     // " 12 "
+    EXPECT_EQ(garbage.width, 0);     // "1e3"
     EXPECT_EQ(garbage.height, 450);  // the later line wins
     TempDir dir;
     const WindowPlacement missing = loadWindowPlacement(dir.path(), QStringLiteral("none"));
@@ -102,7 +108,8 @@ TEST(BracketKeys, WriterRewritesTheWholeFile) {
     const QString file = dir.file("backup.conf");
     writeBytes(file, "[OLD]=gone\r\n");
     BracketWriter().add("[BACK_NAME_1]", "2015年度").addLine("[Version]=1.00").save(file);
-    EXPECT_EQ(readBytes(file), QByteArray("[BACK_NAME_1]=2015\x94\x4e\x93\x78\r\n[Version]=1.00\r\n"));
+    EXPECT_EQ(readBytes(file),
+              QByteArray("[BACK_NAME_1]=2015\x94\x4e\x93\x78\r\n[Version]=1.00\r\n"));
 }
 
 }  // namespace

@@ -39,7 +39,8 @@ TEST(Folders, ProvisionCopiesMastersThroughTheLineStore) {
     for (const char* sub : {"cldata", "style", "config", "ini"}) {
         EXPECT_TRUE(QDir(folders.dataFile(QString::fromLatin1(sub))).exists()) << sub;
     }
-    EXPECT_EQ(readBytes(folders.dataFile("cldata/kamoku1.dat")), QByteArray("\x94\x84\x8f\xe3\r\n\x8e\x64\x93\xfc\r\n"));
+    EXPECT_EQ(readBytes(folders.dataFile("cldata/kamoku1.dat")),
+              QByteArray("\x94\x84\x8f\xe3\r\n\x8e\x64\x93\xfc\r\n"));
     EXPECT_EQ(readBytes(folders.dataFile("cldata/tekiya3.dat")), QByteArray("xy\r\n"));
     EXPECT_FALSE(QFile::exists(folders.dataFile("cldata/other.dat")));
     EXPECT_FALSE(QFile::exists(folders.dataFile("cldata/tekiya1.dat")));

@@ -8,17 +8,21 @@ namespace {
 
 TEST(ScriptedPrompter, RecordsEveryCallAndAnswersInOrder) {
     ScriptedPrompter prompter;
-    prompter.answer(DialogResult::No).answerText(QStringLiteral("/tmp/a.exv")).answerText(std::nullopt);
+    prompter.answer(DialogResult::No)
+        .answerText(QStringLiteral("/tmp/a.exv"))
+        .answerText(std::nullopt);
 
     prompter.showNotice(QStringLiteral("確認"), QStringLiteral("line\r\nbreak"));
-    EXPECT_EQ(prompter.askYesNoCancel(QStringLiteral("保存しますか？"), "はい", "いいえ", "キャンセル"),
-              DialogResult::No);
+    EXPECT_EQ(
+        prompter.askYesNoCancel(QStringLiteral("保存しますか？"), "はい", "いいえ", "キャンセル"),
+        DialogResult::No);
     FileDialogRequest request;
     request.filter = QStringLiteral("Tallyrix6-Tallyrix-ファイル|*.exv");
     request.defaultExt = QStringLiteral("exv");
     EXPECT_EQ(prompter.saveFileName(request), QStringLiteral("/tmp/a.exv"));
     EXPECT_EQ(prompter.inputBox("c", "p", "v"), std::nullopt);
-    EXPECT_EQ(prompter.taskMessage("t", "h", TaskButtons::Ok, TaskIcon::None, "x"), DialogResult::Ok);
+    EXPECT_EQ(prompter.taskMessage("t", "h", TaskButtons::Ok, TaskIcon::None, "x"),
+              DialogResult::Ok);
 
     ASSERT_EQ(prompter.records().size(), 5u);
     EXPECT_EQ(prompter.notices(), QStringList{"確認: line\r\nbreak"});

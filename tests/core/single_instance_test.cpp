@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include "tests/support/temp_dir.h"
 
 using namespace tallyrix;

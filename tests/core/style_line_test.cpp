@@ -17,7 +17,9 @@ QString styleLine(const QString& text) {
     return fields.join(u';') + u';';
 }
 
-QString field(const QString& line, int n) { return fieldAt(line, QStringLiteral(";"), n); }
+QString field(const QString& line, int n) {
+    return fieldAt(line, QStringLiteral(";"), n);
+}
 
 TEST(StyleLine, SetStyleFieldRebuildsTwentyTwoFields) {
     const QString line = setStyleField(QStringLiteral("a;b;c;"), QStringLiteral("X"), 5);
@@ -52,7 +54,8 @@ TEST(StyleLine, FillSignedTurnsNegativeValuesRed) {
     };
     for (const auto& c : cases) {
         const QString line = fillSigned(styleLine("#bal"), c.placeholder, c.value, c.red, false);
-        EXPECT_EQ(field(line, 19), QString::fromUtf8(c.colour)) << c.value << c.red << c.placeholder;
+        EXPECT_EQ(field(line, 19), QString::fromUtf8(c.colour))
+            << c.value << c.red << c.placeholder;
     }
     EXPECT_EQ(field(fillSigned(styleLine("#bal"), "#bal", "-1,500", true, false), 5),
               QStringLiteral("-1,500"));
@@ -64,12 +67,12 @@ TEST(StyleLine, FillFittedShrinksAmountsOfElevenToFifteenCharacters) {
         const char* size;
         const char* step;
     } cases[] = {
-        {"1,234,567", "10", "0"},             // 9 characters
-        {"123,456,789", "9", "-1.6"},         // 11
-        {"123,456,789,012", "9", "-1.6"},     // 15
-        {"1,234,567,890,123", "10", "0"},     // 17
-        {"-123,456,789", "10", "0"},          // negative
-        {"abcdefghijkl", "10", "0"},          // not a number
+        {"1,234,567", "10", "0"},          // 9 characters
+        {"123,456,789", "9", "-1.6"},      // 11
+        {"123,456,789,012", "9", "-1.6"},  // 15
+        {"1,234,567,890,123", "10", "0"},  // 17
+        {"-123,456,789", "10", "0"},       // negative
+        {"abcdefghijkl", "10", "0"},       // not a number
     };
     for (const auto& c : cases) {
         const QString line = fillFitted(styleLine("#kin"), "#kin", c.value, false);
@@ -77,7 +80,8 @@ TEST(StyleLine, FillFittedShrinksAmountsOfElevenToFifteenCharacters) {
         EXPECT_EQ(field(line, 18), QString::fromUtf8(c.step)) << c.value;
         EXPECT_EQ(field(line, 5), QString::fromUtf8(c.value));
     }
-    EXPECT_EQ(field(fillFitted(styleLine("x"), "#kin", "123,456,789", false), 15), QStringLiteral("10"));
+    EXPECT_EQ(field(fillFitted(styleLine("x"), "#kin", "123,456,789", false), 15),
+              QStringLiteral("10"));
 }
 
 }  // namespace

@@ -6,7 +6,9 @@
 #include <QStringList>
 #include <ostream>
 
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 inline void PrintTo(const QStringList& list, std::ostream* os) {
     *os << '{';
@@ -16,4 +18,6 @@ inline void PrintTo(const QStringList& list, std::ostream* os) {
     *os << '}';
 }
 
-inline void PrintTo(const QByteArray& bytes, std::ostream* os) { *os << '"' << bytes.toHex(' ').toStdString() << '"'; }
+inline void PrintTo(const QByteArray& bytes, std::ostream* os) {
+    *os << '"' << bytes.toHex(' ').toStdString() << '"';
+}

@@ -32,8 +32,8 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
 
 }  // namespace tallyrix::test
 
-#include <csignal>
 #include <sys/resource.h>
+#include <csignal>
 
 namespace tallyrix::test {
 
