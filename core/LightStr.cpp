@@ -4,6 +4,7 @@
 #include <QSaveFile>
 #include <cstring>
 
+#include "core/comma_text.h"
 #include "core/cp932.h"
 #include "core/errors.h"
 
@@ -202,26 +203,10 @@ void TLightStrings::SetText(const QString& text) {
 
 void TLightStrings::SetCommaText(const QString& text) {
     Clear();
-    const qsizetype size = text.size();
-    qsizetype pos = 0;
-    while (pos < size) {
-        const bool quoted = text[pos] == u'"';
-        if (quoted) {
-            ++pos;
-        }
-        const qsizetype start = pos;
-        while (pos < size) {
-            const char16_t c = text[pos].unicode();
-            if (c == u'\r' || c == u'"' || (!quoted && c == u',')) {
-                break;
-            }
-            ++pos;
-        }
-        const QString item = text.mid(start, pos - start);
-        // Past the stop character; a quoted item also skips the character after
-        // its closing quote, which is normally the separating comma.
-        pos += quoted ? 2 : 1;
-        Add(item);
+    std::vector<FieldSpan> spans;
+    splitCommaText(text, spans);
+    for (const FieldSpan& span : spans) {
+        Add(text.mid(span.start, span.length));
     }
 }
 

@@ -64,8 +64,8 @@ QString Amount::toYenString() const {
     return text;
 }
 
-bool tryParseMoney(const QString& text, Amount& result) {
-    const QString s = text.trimmed();
+bool tryParseMoney(QStringView text, Amount& result) {
+    const QStringView s = text.trimmed();
     if (s.isEmpty()) {
         result = Amount();
         return text.isEmpty();

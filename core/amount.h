@@ -56,6 +56,6 @@ private:
 Amount parseMoney(const QString& text);
 
 // The same, answering false instead of raising.
-bool tryParseMoney(const QString& text, Amount& result);
+bool tryParseMoney(QStringView text, Amount& result);
 
 }  // namespace tallyrix

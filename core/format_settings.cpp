@@ -1,7 +1,6 @@
 #include "core/format_settings.h"
 
 #include <QLocale>
-#include <QStringList>
 
 #include "core/errors.h"
 
@@ -66,27 +65,35 @@ QString formatShortTime(const QTime& time) {
     return marker + u' ' + QString::number(hour12) + f.timeSeparator + pad2(time.minute());
 }
 
-std::optional<QDate> tryParseDate(const QString& text) {
-    const QStringList parts = text.trimmed().split(formatSettings().dateSeparator);
-    if (parts.size() != 3) {
-        return std::nullopt;
-    }
+std::optional<QDate> tryParseDate(QStringView text) {
+    // Hand-rolled: year files hold one date per line and are read in bulk.
+    text = text.trimmed();
+    const QChar separator = formatSettings().dateSeparator;
     static constexpr int kMaxDigits[] = {4, 2, 2};
     int values[3] = {};
-    for (int i = 0; i < 3; ++i) {
-        const QString& part = parts[i];
-        if (part.isEmpty() || part.size() > kMaxDigits[i]) {
+    qsizetype pos = 0;
+    for (int part = 0; part < 3; ++part) {
+        int digits = 0;
+        while (pos < text.size() && text[pos] >= u'0' && text[pos] <= u'9') {
+            values[part] = values[part] * 10 + (text[pos].unicode() - u'0');
+            ++digits;
+            ++pos;
+        }
+        if (digits == 0 || digits > kMaxDigits[part]) {
             return std::nullopt;
         }
-        for (QChar c : part) {
-            if (c < u'0' || c > u'9') {
+        if (part < 2) {
+            if (pos >= text.size() || text[pos] != separator) {
                 return std::nullopt;
             }
+            ++pos;
         }
-        values[i] = part.toInt();
+    }
+    if (pos != text.size() || values[0] < 1) {
+        return std::nullopt;
     }
     const QDate date(values[0], values[1], values[2]);
-    if (!date.isValid() || values[0] < 1) {
+    if (!date.isValid()) {
         return std::nullopt;
     }
     return date;

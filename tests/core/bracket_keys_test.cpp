@@ -113,3 +113,36 @@ TEST(BracketKeys, WriterRewritesTheWholeFile) {
 }
 
 }  // namespace
+
+#include "core/start_settings.h"
+
+namespace {
+
+TEST(StartSettings, SwitchesMatchWholeLinesAndTheLaterLineWins) {
+    TempDir dir;
+    writeBytes(
+        dir.file("tallyrix.conf"),
+        "[FILE_DIR]= /years/2015.exv \r\n[COMPANY_NAME]=A=B\r\n[OPTION2]=TRUE\r\n"
+        "[OPTION3]=2\r\n[Start_Opt_1] = 2\r\n[FONT_SIZE]=12\r\nnonsense\r\n[Start_Opt_1]=2\r\n"
+        "[Start_Opt_1]=1\r\n[PRINT_STYLE1]=x\r\n");
+    StartSettings s;
+    readStartSettings(dir.file("tallyrix.conf"), s);
+    EXPECT_EQ(s.startDataFile, QStringLiteral("/years/2015.exv"));
+    EXPECT_EQ(s.companyName, QStringLiteral("A=B"));
+    EXPECT_TRUE(s.negativeInRed);
+    EXPECT_EQ(s.fontType, 2);
+    EXPECT_EQ(s.startOption, StartSettings::OpenLastFile);
+    EXPECT_EQ(s.printStyle1, QStringLiteral("x"));
+
+    StartSettings spaced;
+    writeBytes(dir.file("spaced.conf"), "[Start_Opt_1] = 2\r\n");
+    readStartSettings(dir.file("spaced.conf"), spaced);
+    EXPECT_EQ(spaced.startOption, StartSettings::OpenLastFile);
+
+    StartSettings untouched;
+    untouched.companyName = QStringLiteral("kept");
+    readStartSettings(dir.file("missing.conf"), untouched);
+    EXPECT_EQ(untouched.companyName, QStringLiteral("kept"));
+}
+
+}  // namespace
