@@ -3,6 +3,7 @@
 #include <QString>
 #include <exception>
 
+#include "cli/year_commands.h"
 #include "core/errors.h"
 #include "core/format_settings.h"
 
@@ -17,41 +18,73 @@ const char kUsage[] =
     "failure, with a one-line message on standard error.\n"
     "\n"
     "Commands:\n"
-    "  --help, help    show this text\n";
-
-void print(std::FILE* stream, const QString& text) {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
-}
-
-// One line on standard error, whatever line breaks the message holds.
-int fail(std::FILE* err, QString message) {
-    message.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    message.replace(u'\n', u' ');
-    print(err, QStringLiteral("tallyrix6-cli: ") + message + u'\n');
-    return 1;
-}
+    "  check FILE                  open a year file and tell what it holds\n"
+    "  resave FILE OUT             open a year file and save it again as OUT\n"
+    "  balances FILE [--month N]   balances of every book, month N shown\n"
+    "  --help, help                show this text\n"
+    "\n"
+    "Options before the command:\n"
+    "  --today yyyy/MM/dd          take that day as today (default: the system date)\n";
 
 }  // namespace
 
+void CliOutput::print(const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), out);
+}
+
+int CliOutput::fail(QString message) {
+    message.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    message.replace(u'\n', u' ');
+    const QByteArray bytes = (QStringLiteral("tallyrix6-cli: ") + message + u'\n').toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), err);
+    return 1;
+}
+
 int runCli(const QStringList& arguments, std::FILE* out, std::FILE* err) {
     fixFormatSettings();
+    CliOutput io{out, err};
     if (arguments.isEmpty()) {
-        print(err, QString::fromLatin1(kUsage));
+        std::fputs(kUsage, err);
         return 1;
     }
-    const QString& command = arguments.first();
+    QStringList args = arguments;
+    QDate today = QDate::currentDate();
+    if (args.size() >= 2 && args.first() == QLatin1String("--today")) {
+        const auto date = tryParseDate(args[1]);
+        if (!date) {
+            return io.fail(QStringLiteral("--today takes a date yyyy/MM/dd"));
+        }
+        today = *date;
+        args = args.mid(2);
+    }
+    if (args.isEmpty()) {
+        std::fputs(kUsage, err);
+        return 1;
+    }
+    const QString& command = args.first();
+    const QStringList rest = args.mid(1);
+    const CliContext context{io, today};
     try {
         if (command == QLatin1String("--help") || command == QLatin1String("-h") ||
             command == QLatin1String("help")) {
-            print(out, QString::fromLatin1(kUsage));
+            std::fputs(kUsage, out);
             return 0;
         }
-        return fail(err, QStringLiteral("unknown command '%1' (see --help)").arg(command));
+        if (command == QLatin1String("check")) {
+            return runCheck(rest, context);
+        }
+        if (command == QLatin1String("resave")) {
+            return runResave(rest, context);
+        }
+        if (command == QLatin1String("balances")) {
+            return runBalances(rest, context);
+        }
+        return io.fail(QStringLiteral("unknown command '%1' (see --help)").arg(command));
     } catch (const TallyError& error) {
-        return fail(err, error.message());
+        return io.fail(error.message());
     } catch (const std::exception& error) {
-        return fail(err, QString::fromUtf8(error.what()));
+        return io.fail(QString::fromUtf8(error.what()));
     }
 }
 

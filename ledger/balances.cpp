@@ -1,0 +1,165 @@
+#include "ledger/balances.h"
+
+#include "ledger/periods.h"
+#include "yearfile/entry.h"
+
+namespace tallyrix {
+namespace {
+
+// A whole number of yen: optional sign and digits only.
+bool tryWholeYen(const QString& text, Amount& result) {
+    qsizetype i = (text.startsWith(u'-') || text.startsWith(u'+')) ? 1 : 0;
+    if (i == text.size() || text.size() > 16) {
+        return false;
+    }
+    for (qsizetype k = i; k < text.size(); ++k) {
+        if (text[k] < u'0' || text[k] > u'9') {
+            return false;
+        }
+    }
+    result = Amount::fromYen(text.toLongLong());
+    return true;
+}
+
+// Lines of older versions that lack the book fields get the main cash book.
+QString olderLineSuffix(const Workspace& ws) {
+    return u',' + cashKind() + u',' + ws.mainTitle() + u',' + cashKind() + u',' + ws.mainTitle() +
+           u',';
+}
+
+void completeOlderLines(Workspace& ws, int maxFields) {
+    for (int i = 0; i < ws.entries.count(); ++i) {
+        const Entry& entry = ws.entries.at(i);
+        if (entry.fieldCount() <= maxFields) {
+            ws.entries.replace(i, entry.text() + olderLineSuffix(ws));
+        }
+    }
+}
+
+// The periods' days, looked up once per computation.
+struct PeriodDays {
+    std::array<qint64, 13> start{};
+    std::array<qint64, 13> end{};
+    int first = 1;
+    int last = 12;
+
+    explicit PeriodDays(const PeriodTable& table)
+        : first(table.firstPeriod()), last(table.lastPeriod()) {
+        for (int n = 1; n <= 12; ++n) {
+            start[static_cast<size_t>(n)] = table[n].start.toJulianDay();
+            end[static_cast<size_t>(n)] = table[n].end.toJulianDay();
+        }
+    }
+
+    int balancePeriod(qint64 day) const {
+        if (day >= end[static_cast<size_t>(last)]) {
+            return last;
+        }
+        if (day <= start[static_cast<size_t>(first)]) {
+            return first;
+        }
+        for (int n = 1; n <= 12; ++n) {
+            if (start[static_cast<size_t>(n)] <= day && day <= end[static_cast<size_t>(n)]) {
+                return n;
+            }
+        }
+        // In a gap: the period that started last before the day.
+        int best = first;
+        for (int n = 1; n <= 12; ++n) {
+            if (start[static_cast<size_t>(n)] <= day &&
+                start[static_cast<size_t>(n)] > start[static_cast<size_t>(best)]) {
+                best = n;
+            }
+        }
+        return best;
+    }
+};
+
+}  // namespace
+
+Amount bookOpeningBalance(const Workspace& ws, const BookRef& book) {
+    if (book.kind == cashKind()) {
+        return ws.periods.openingBalance;
+    }
+    Amount opening;
+    for (const QString& line : ws.bookLines(book.kind)) {
+        if (bookLineField(line, 2) == book.kind && bookLineField(line, 3) == book.name) {
+            Amount value;
+            opening = tryWholeYen(bookLineField(line, 4), value) ? value : Amount();
+        }
+    }
+    return opening;
+}
+
+int balancePeriodOfDate(const PeriodTable& table, const QDate& date) {
+    return PeriodDays(table).balancePeriod(date.toJulianDay());
+}
+
+BalanceValues TOTALCHECK(Workspace& ws, const BookRef& book, int currentMonth) {
+    completeOlderLines(ws, 9);
+    const PeriodTable& table = ws.periods;
+    const PeriodDays days(table);
+
+    BalanceValues values;
+    values.opening = bookOpeningBalance(ws, book);
+    Amount b = values.opening;
+
+    // The month-end slots from a line's period to the end of the year take its
+    // balance; so each slot ends up with the balance of the last line (in list
+    // order) whose period lies at or before it in fiscal order.
+    std::array<int, 13> lastLineAt{};  // by fiscal position 1..12; 0 = none
+    std::array<Amount, 13> balanceAt{};
+
+    const int id = ws.entries.bookId(book);
+    if (id >= 0) {
+        const int count = ws.entries.count();
+        for (int i = 0; i < count; ++i) {
+            const Entry& entry = *(ws.entries.begin() + i);
+            if (entry.ownBook() == id) {
+                b += entry.income() - entry.expense();
+            } else if (entry.counterBook() == id) {
+                b += entry.expense() - entry.income();
+            } else {
+                continue;
+            }
+            ws.entries.setBalance(i, b);
+            const auto position =
+                static_cast<size_t>(table.positionOfPeriod(days.balancePeriod(entry.day())));
+            lastLineAt[position] = i + 1;
+            balanceAt[position] = b;
+        }
+    }
+
+    int latest = 0;
+    Amount slot = values.opening;
+    for (int k = 1; k <= 12; ++k) {
+        if (lastLineAt[static_cast<size_t>(k)] > latest) {
+            latest = lastLineAt[static_cast<size_t>(k)];
+            slot = balanceAt[static_cast<size_t>(k)];
+        }
+        values.monthEnd[static_cast<size_t>(table.periodAtPosition(k))] = slot;
+    }
+    values.closing = b;
+    if (currentMonth >= 1 && currentMonth <= 13) {
+        values.displayedMonth = values.monthEnd[static_cast<size_t>(currentMonth)];
+    }
+    return values;
+}
+
+void MONTHCHECK(Workspace& ws) {
+    completeOlderLines(ws, 8);
+    const PeriodTable& table = ws.periods;
+    const QDate firstStart = table[table.firstPeriod()].start;
+    for (int i = 0; i < ws.entries.count(); ++i) {
+        const Entry& entry = ws.entries.at(i);
+        int m = periodOfDate(table, entry.date());
+        if (m == 0) {
+            m = entry.date() < firstStart ? table.firstPeriod() : table.lastPeriod();
+        }
+        QStringList fields = entry.fields();
+        fields[MonthKeyField] = monthKey(m);
+        ws.entries.replace(i, joinEntryFields(fields));
+    }
+}
+
+}  // namespace tallyrix

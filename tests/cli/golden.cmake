@@ -1,0 +1,35 @@
+# One golden test: runs PROGRAM with ARGS ("|"-separated), then compares
+#   - standard output with EXPECTED_STDOUT (a file), byte for byte, when given;
+#   - the exit status with EXPECTED_EXIT (default 0);
+#   - standard error with the regular expression STDERR_REGEX, when given;
+#   - the file OUTPUT_FILE with EXPECTED_OUTPUT_FILE, byte for byte, when given.
+string(REPLACE "|" ";" args "${ARGS}")
+if(OUTPUT_FILE)
+  file(REMOVE "${OUTPUT_FILE}")
+endif()
+execute_process(COMMAND "${PROGRAM}" ${args}
+  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT DEFINED EXPECTED_EXIT)
+  set(EXPECTED_EXIT 0)
+endif()
+if(NOT rc EQUAL EXPECTED_EXIT)
+  message(FATAL_ERROR "exit status ${rc}, expected ${EXPECTED_EXIT}\nstdout:\n${out}\nstderr:\n${err}")
+endif()
+if(EXPECTED_STDOUT)
+  file(READ "${EXPECTED_STDOUT}" expected)
+  if(NOT out STREQUAL expected)
+    message(FATAL_ERROR "standard output differs from ${EXPECTED_STDOUT}\n--- got:\n${out}\n--- expected:\n${expected}")
+  endif()
+endif()
+if(STDERR_REGEX AND NOT err MATCHES "${STDERR_REGEX}")
+  message(FATAL_ERROR "standard error does not match '${STDERR_REGEX}':\n${err}")
+endif()
+if(EXPECTED_EXIT EQUAL 0 AND NOT err STREQUAL "")
+  message(FATAL_ERROR "unexpected standard error:\n${err}")
+endif()
+if(OUTPUT_FILE)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${OUTPUT_FILE}" "${EXPECTED_OUTPUT_FILE}" RESULT_VARIABLE differs)
+  if(differs)
+    message(FATAL_ERROR "${OUTPUT_FILE} differs from ${EXPECTED_OUTPUT_FILE}")
+  endif()
+endif()

@@ -1,0 +1,86 @@
+#include "yearfile/entry_list.h"
+
+#include "core/errors.h"
+
+namespace tallyrix {
+
+void EntryList::checkIndex(int index) const {
+    if (index < 0 || index >= count()) {
+        throw ListIndexError();
+    }
+}
+
+const Entry& EntryList::at(int index) const {
+    checkIndex(index);
+    return m_entries[static_cast<size_t>(index)];
+}
+
+QStringList EntryList::lines() const {
+    QStringList result;
+    result.reserve(count());
+    for (const Entry& entry : m_entries) {
+        result.append(entry.text());
+    }
+    return result;
+}
+
+int EntryList::intern(QStringView kind, QStringView name) {
+    const BookRef key{kind.toString(), name.toString()};
+    const auto it = m_bookIds.constFind(key);
+    if (it != m_bookIds.constEnd()) {
+        return it.value();
+    }
+    const int id = static_cast<int>(m_bookIds.size());
+    m_bookIds.insert(key, id);
+    return id;
+}
+
+Entry EntryList::make(const QString& line) {
+    Entry entry(line);
+    entry.m_ownBook = intern(entry.storedField(KindField), entry.storedField(NameField));
+    entry.m_counterBook =
+        intern(entry.storedField(CounterKindField), entry.storedField(CounterNameField));
+    return entry;
+}
+
+int EntryList::bookId(const BookRef& book) const {
+    return m_bookIds.value(book, -1);
+}
+
+void EntryList::append(const QString& line) {
+    m_entries.push_back(make(line));
+}
+
+void EntryList::insert(int index, const QString& line) {
+    if (index < 0 || index > count()) {
+        throw ListIndexError();
+    }
+    m_entries.insert(m_entries.begin() + index, make(line));
+}
+
+void EntryList::replace(int index, const QString& line) {
+    checkIndex(index);
+    m_entries[static_cast<size_t>(index)] = make(line);
+}
+
+void EntryList::setField(int index, int field, const QString& value) {
+    checkIndex(index);
+    QStringList fields = at(index).fields();
+    while (fields.size() <= field) {
+        fields.append(QString());
+    }
+    fields[field] = value;
+    replace(index, joinEntryFields(fields));
+}
+
+void EntryList::remove(int index) {
+    checkIndex(index);
+    m_entries.erase(m_entries.begin() + index);
+}
+
+void EntryList::clear() {
+    m_entries.clear();
+    m_bookIds.clear();
+}
+
+}  // namespace tallyrix

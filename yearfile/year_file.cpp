@@ -1,0 +1,168 @@
+#include "yearfile/year_file.h"
+
+#include "core/amount.h"
+#include "core/bracket_keys.h"
+#include "core/format_settings.h"
+#include "core/text_helpers.h"
+
+namespace tallyrix {
+namespace {
+
+// Fields of a line by the comma rule.
+QStringList splitLine(const QString& line) {
+    TLightStrings fields;
+    fields.SetCommaText(line);
+    return fields.toStringList();
+}
+
+QString fieldOf(const QStringList& fields, int index) {
+    return index < fields.size() ? fields[index] : QString();
+}
+
+// Integers of the file: the value, or 0 when the text is not a number.
+int integerOr0(const QString& text) {
+    return bracketInt(text, 0);
+}
+
+// The 12 period lines end 13 lines before the end; stops at the first that is
+// not one. Returns true when all 12 were read.
+bool readPeriods(TLightStrings& lines, PeriodTable& table, int& headerIndex) {
+    const int p = lines.Count() - 13;
+    headerIndex = -1;
+    if (p < 0) {
+        return false;
+    }
+    for (int n = 1; n <= 12; ++n) {
+        const QStringList fields = splitLine(lines[p]);
+        if (fieldOf(fields, 0) != QLatin1String("f")) {
+            return false;
+        }
+        table[n] = {parseDate(fieldOf(fields, 1)), parseDate(fieldOf(fields, 2)),
+                    integerOr0(fieldOf(fields, 3))};
+        lines.Delete(p);
+    }
+    headerIndex = p;
+    return true;
+}
+
+void readHeader(TLightStrings& lines, int index, PeriodTable& table, const QDate& today) {
+    const QString line = lines[index];
+    const QStringList fields = splitLine(line);
+    if (fieldOf(fields, 0) != QLatin1String("g")) {
+        return;  // no header: the values of the year before stay
+    }
+    table.openingBalance = parseMoney(fieldOf(fields, 1));
+    table.startMonth = integerOr0(fieldOf(fields, 2));
+    table.usageType = integerOr0(fieldOf(fields, 3));
+    // The start year counts only when a "," follows it.
+    const QString yearText = fieldAt(line, QStringLiteral(","), 5);
+    table.startYear = bracketInt(yearText, today.year());
+    // A start month or usage type outside its range would break every month
+    // lookup and the account titles; read them as the first month and as a
+    // pocket-money year (what the main title already says of such a file).
+    if (table.startMonth < 1 || table.startMonth > 12) {
+        table.startMonth = 1;
+    }
+    if (table.usageType != kBusinessUsage) {
+        table.usageType = kPocketMoneyUsage;
+    }
+    if (table.startYear < 1900) {
+        table.startYear = table[table.startMonth].start.year();
+    }
+    lines.Delete(index);
+}
+
+// Completes an entry line of an older version and aligns its main cash book name
+// with the usage type; unchanged lines keep their exact text.
+QString normalisedEntryLine(const QString& line, const QStringList& fields, int usageType) {
+    QStringList result = fields;
+    bool changed = false;
+    if (fields.size() <= 8) {
+        result = splitLine(line + QStringLiteral(",,,,,"));
+        while (result.size() < kEntryFieldCount) {
+            result.append(QString());
+        }
+        result[KindField] = cashKind();
+        result[NameField] = businessTitle();
+        result[CounterKindField] = cashKind();
+        result[CounterNameField] = businessTitle();
+        changed = true;
+    }
+    const QString from = usageType == kBusinessUsage ? pocketMoneyTitle() : businessTitle();
+    const QString to = mainTitleFor(usageType);
+    for (int index : {NameField, CounterNameField}) {
+        if (index < result.size() && result[index] == from) {
+            result[index] = to;
+            changed = true;
+        }
+    }
+    return changed ? joinEntryFields(result.mid(0, kEntryFieldCount)) : line;
+}
+
+}  // namespace
+
+ParseOutcome parseYearLines(TLightStrings& lines, Workspace& ws, const QDate& today) {
+    ParseOutcome outcome;
+    applyCalendarDefaults(ws.periods, today.year());
+    ws.entries.clear();
+    ws.pettyBooks.Clear();
+    ws.bankBooks.Clear();
+
+    int headerIndex = -1;
+    outcome.periodsFromFile = readPeriods(lines, ws.periods, headerIndex);
+    if (!outcome.periodsFromFile) {
+        applyCalendarDefaults(ws.periods, today.year());
+        outcome.notices.append(invalidPeriodsMessage());
+    } else {
+        readHeader(lines, headerIndex, ws.periods, today);
+    }
+
+    for (const QString& line : lines) {
+        const QStringList fields = splitLine(line);
+        const QString first = fieldOf(fields, 0);
+        if (first.startsWith(u'd')) {
+            ws.entries.append(normalisedEntryLine(line, fields, ws.periods.usageType));
+        } else if (first.startsWith(u'z')) {
+            const QString kind = fieldOf(fields, 1);
+            if (kind == pettyCashKind()) {
+                ws.pettyBooks.Add(line);
+            } else if (kind == bankKind()) {
+                ws.bankBooks.Add(line);
+            }
+        }
+    }
+    return outcome;
+}
+
+ParseOutcome parseYearFile(const QString& path, Workspace& ws, const QDate& today) {
+    TLightStrings lines;
+    lines.LoadFromFile(path);
+    return parseYearLines(lines, ws, today);
+}
+
+TLightStrings serialiseYear(const Workspace& ws) {
+    TLightStrings lines;
+    lines.SetCapacity(ws.entries.count() + ws.pettyBooks.Count() + ws.bankBooks.Count() + 13);
+    for (const Entry& entry : ws.entries) {
+        lines.Add(entry.text());
+    }
+    for (const TLightStrings* books : {&ws.pettyBooks, &ws.bankBooks}) {
+        for (const QString& line : *books) {
+            lines.Add(line);
+        }
+    }
+    const PeriodTable& t = ws.periods;
+    for (int n = 1; n <= 12; ++n) {
+        lines.Add(QStringLiteral("f,%1,%2,%3")
+                      .arg(formatDate(t[n].start), formatDate(t[n].end))
+                      .arg(t[n].lock));
+    }
+    lines.Add(QStringLiteral("g,%1,%2,%3,%4,")
+                  .arg(t.openingBalance.toPlainString())
+                  .arg(t.startMonth)
+                  .arg(t.usageType)
+                  .arg(t.startYear));
+    return lines;
+}
+
+}  // namespace tallyrix
