@@ -1,5 +1,7 @@
 #include "yearfile/entry_list.h"
 
+#include <algorithm>
+
 #include "core/errors.h"
 
 namespace tallyrix {
@@ -25,14 +27,13 @@ QStringList EntryList::lines() const {
 }
 
 int EntryList::intern(QStringView kind, QStringView name) {
-    const BookRef key{kind.toString(), name.toString()};
-    const auto it = m_bookIds.constFind(key);
-    if (it != m_bookIds.constEnd()) {
-        return it.value();
+    for (size_t id = m_books.size(); id-- > 0;) {
+        if (m_books[id].name == name && m_books[id].kind == kind) {
+            return static_cast<int>(id);
+        }
     }
-    const int id = static_cast<int>(m_bookIds.size());
-    m_bookIds.insert(key, id);
-    return id;
+    m_books.push_back({kind.toString(), name.toString()});
+    return static_cast<int>(m_books.size() - 1);
 }
 
 Entry EntryList::make(const QString& line) {
@@ -44,7 +45,8 @@ Entry EntryList::make(const QString& line) {
 }
 
 int EntryList::bookId(const BookRef& book) const {
-    return m_bookIds.value(book, -1);
+    const auto it = std::find(m_books.begin(), m_books.end(), book);
+    return it == m_books.end() ? -1 : static_cast<int>(it - m_books.begin());
 }
 
 void EntryList::append(const QString& line) {
@@ -80,7 +82,7 @@ void EntryList::remove(int index) {
 
 void EntryList::clear() {
     m_entries.clear();
-    m_bookIds.clear();
+    m_books.clear();
 }
 
 }  // namespace tallyrix

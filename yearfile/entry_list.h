@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QHash>
 #include <QStringList>
 #include <vector>
 
@@ -45,7 +44,8 @@ private:
     void checkIndex(int index) const;
 
     std::vector<Entry> m_entries;
-    QHash<BookRef, int> m_bookIds;
+    // A year has few books: a short list searched without copying any text.
+    std::vector<BookRef> m_books;
 };
 
 }  // namespace tallyrix

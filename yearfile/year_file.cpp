@@ -2,6 +2,7 @@
 
 #include "core/amount.h"
 #include "core/bracket_keys.h"
+#include "core/comma_text.h"
 #include "core/format_settings.h"
 #include "core/text_helpers.h"
 
@@ -99,6 +100,21 @@ QString normalisedEntryLine(const QString& line, const QStringList& fields, int 
     return changed ? joinEntryFields(result.mid(0, kEntryFieldCount)) : line;
 }
 
+// True for an older line or one naming the other usage type's main cash book.
+bool needsNormalising(const QString& line, const std::vector<FieldSpan>& spans, int usageType) {
+    if (spans.size() <= 8) {
+        return true;
+    }
+    const QString other = usageType == kBusinessUsage ? pocketMoneyTitle() : businessTitle();
+    for (size_t index : {size_t(NameField), size_t(CounterNameField)}) {
+        if (index < spans.size() &&
+            QStringView(line).mid(spans[index].start, spans[index].length) == other) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 ParseOutcome parseYearLines(TLightStrings& lines, Workspace& ws, const QDate& today) {
@@ -117,13 +133,18 @@ ParseOutcome parseYearLines(TLightStrings& lines, Workspace& ws, const QDate& to
         readHeader(lines, headerIndex, ws.periods, today);
     }
 
+    std::vector<FieldSpan> spans;
     for (const QString& line : lines) {
-        const QStringList fields = splitLine(line);
-        const QString first = fieldOf(fields, 0);
+        splitCommaText(line, spans);
+        const QStringView first =
+            spans.empty() ? QStringView() : QStringView(line).mid(spans[0].start, spans[0].length);
         if (first.startsWith(u'd')) {
-            ws.entries.append(normalisedEntryLine(line, fields, ws.periods.usageType));
+            ws.entries.append(needsNormalising(line, spans, ws.periods.usageType)
+                                  ? normalisedEntryLine(line, splitLine(line), ws.periods.usageType)
+                                  : line);
         } else if (first.startsWith(u'z')) {
-            const QString kind = fieldOf(fields, 1);
+            const QString kind =
+                spans.size() > 1 ? line.mid(spans[1].start, spans[1].length) : QString();
             if (kind == pettyCashKind()) {
                 ws.pettyBooks.Add(line);
             } else if (kind == bankKind()) {

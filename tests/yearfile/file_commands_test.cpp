@@ -259,6 +259,24 @@ TEST_F(FileCommandsTest, AFailedSaveChangesNothing) {
     EXPECT_EQ(backupCopies().size(), 1);
 }
 
+TEST_F(FileCommandsTest, SavingIntoAReadOnlyFolderKeepsTheOldFile) {
+    const QString path = copyOfFixture("business_2015.exv");
+    ASSERT_TRUE(files.openYearFile(path));
+    ws.entries.remove(0);
+    const QByteArray before = readBytes(path);
+    QFile::setPermissions(yearsDir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    const bool enforced = !QFile(yearsDir.file("probe")).open(QIODevice::WriteOnly);
+    if (enforced) {
+        EXPECT_FALSE(files.saveYearFile(path));
+        EXPECT_EQ(readBytes(path), before);
+        EXPECT_TRUE(backupCopies().isEmpty());
+    }
+    QFile::setPermissions(yearsDir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (!enforced) {
+        GTEST_SKIP() << "folder permissions are not enforced for this user (root)";
+    }
+}
+
 TEST_F(FileCommandsTest, ABackupCopyThatCannotBeWrittenKeepsTheMenu) {
     const QString path = copyOfFixture("business_2015.exv");
     ASSERT_TRUE(files.openYearFile(path));
