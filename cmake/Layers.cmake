@@ -14,9 +14,12 @@ set(TALLYRIX_LAYER_RANK_widgets 5)
 set(TALLYRIX_LAYER_RANK_app 6)
 set(TALLYRIX_LAYER_RANK_cli 6)
 
-# tallyrix_library(<layer> <sources...>) makes the static library tallyrix_<layer>.
+# tallyrix_library(<layer>) makes the static library tallyrix_<layer> of every
+# .cpp file in the calling folder.
 function(tallyrix_library layer)
-  add_library(tallyrix_${layer} STATIC ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
+  add_library(tallyrix_${layer} STATIC ${sources})
   target_include_directories(tallyrix_${layer} PUBLIC ${PROJECT_SOURCE_DIR})
   set_property(GLOBAL APPEND PROPERTY TALLYRIX_LAYERED_TARGETS tallyrix_${layer})
   set_property(TARGET tallyrix_${layer} PROPERTY TALLYRIX_LAYER ${layer})

@@ -237,6 +237,46 @@ QString firstNonCp932Character(const QString& text) {
     return {};
 }
 
+namespace {
+
+// Bytes and UTF-16 units of the character at text[i].
+int charBytesAt(const QString& text, qsizetype i, qsizetype& width) {
+    const QChar c = text[i];
+    width = (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ? 2 : 1;
+    if (c.isSurrogate()) {
+        return 1;  // written as "?"
+    }
+    const std::uint16_t code = tables().toBytes[c.unicode()];
+    return (code != kNoBytes && code > 0xFF) ? 2 : 1;
+}
+
+}  // namespace
+
+QString cutToCp932Bytes(const QString& text, int maxBytes) {
+    int bytes = 0;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        qsizetype width = 1;
+        const int size = charBytesAt(text, i, width);
+        if (bytes + size > maxBytes) {
+            break;
+        }
+        bytes += size;
+        i += width;
+    }
+    return text.left(i);
+}
+
+int cp932ByteLength(const QString& text) {
+    int bytes = 0;
+    for (qsizetype i = 0; i < text.size();) {
+        qsizetype width = 1;
+        bytes += charBytesAt(text, i, width);
+        i += width;
+    }
+    return bytes;
+}
+
 bool isCp932Encodable(const QString& text) {
     return firstNonCp932Character(text).isEmpty();
 }

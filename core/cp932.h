@@ -23,4 +23,11 @@ bool isCp932Encodable(const QString& text);
 // The first character of the text that code page 932 cannot hold, or an empty text.
 QString firstNonCp932Character(const QString& text);
 
+// The longest beginning of the text whose code page 932 form has at most
+// maxBytes bytes. A double-byte character that would be split is left out whole.
+QString cutToCp932Bytes(const QString& text, int maxBytes);
+
+// The length of the text's code page 932 form in bytes.
+int cp932ByteLength(const QString& text);
+
 }  // namespace tallyrix

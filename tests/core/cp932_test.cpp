@@ -71,3 +71,27 @@ TEST(Cp932, BadBytesBecomeReplacementCharacters) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Cp932, CutsToAByteBudgetWithoutSplittingACharacter) {
+    const struct {
+        const char* text;
+        int bytes;
+        const char* cut;
+    } cases[] = {
+        {"旅費交通費旅費交通費", 16, "旅費交通費旅費交"},  // 9 full-width characters keep 8
+        {"営業部営業部営業部営業", 20, "営業部営業部営業部営"},
+        {"abcdefghijklmnopq", 16, "abcdefghijklmnop"},
+        {"a旅費交通費旅費交通", 16, "a旅費交通費旅費"},  // the ninth byte pair would be split
+        {"ｱｲｳ", 2, "ｱｲ"},                                // half-width katakana is one byte
+        {"", 16, ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(cutToCp932Bytes(QString::fromUtf8(c.text), c.bytes), QString::fromUtf8(c.cut))
+            << c.text;
+    }
+    EXPECT_EQ(cp932ByteLength(QStringLiteral("a旅ｱ")), 4);
+}
+
+}  // namespace
