@@ -49,8 +49,10 @@ DialogResult QtPrompter::taskMessage(const QString& title, const QString& headin
                                      TaskButtons buttons, TaskIcon icon, const QString& text) {
     const auto standard =
         buttons == TaskButtons::Ok ? QMessageBox::Ok : QMessageBox::Yes | QMessageBox::No;
-    QMessageBox box(icon == TaskIcon::Question ? QMessageBox::Question : QMessageBox::NoIcon, title,
-                    displayText(heading), standard, m_parent);
+    const QMessageBox::Icon shown = icon == TaskIcon::Question      ? QMessageBox::Question
+                                    : icon == TaskIcon::Information ? QMessageBox::Information
+                                                                    : QMessageBox::NoIcon;
+    QMessageBox box(shown, title, displayText(heading), standard, m_parent);
     box.setInformativeText(displayText(text));
     box.setObjectName(QStringLiteral("taskMessage"));
     box.setEscapeButton(QMessageBox::NoButton);

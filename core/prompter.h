@@ -9,7 +9,7 @@ namespace tallyrix {
 enum class DialogResult { Ok, Yes, No, Cancel };
 
 enum class TaskButtons { Ok, YesNo };
-enum class TaskIcon { None, Question };
+enum class TaskIcon { None, Question, Information };
 
 // A file dialog as the program asks for it. The filter is the program's own
 // form: pairs of caption and pattern separated by "|"

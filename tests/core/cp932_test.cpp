@@ -95,3 +95,15 @@ TEST(Cp932, CutsToAByteBudgetWithoutSplittingACharacter) {
 }
 
 }  // namespace
+
+#include "core/text_checks.h"
+
+namespace {
+
+TEST(TextChecks, NamesTheCharacterThatCannotBeSaved) {
+    EXPECT_FALSE(unsavableCharacterMessage(QStringLiteral("電車代　東京－大阪①")).has_value());
+    EXPECT_EQ(unsavableCharacterMessage(QString::fromUtf8("ランチ🍣代")),
+              QString::fromUtf8("「🍣」は保存できない文字です。別の文字に置き換えてください。"));
+}
+
+}  // namespace
