@@ -6,7 +6,7 @@
 #include "core/scripted_prompter.h"
 #include "core/start_settings.h"
 #include "ledger/balances.h"
-#include "ledger/ledger.h"
+#include "ledger/ledger_view.h"
 #include "ledger/periods.h"
 #include "yearfile/file_commands.h"
 #include "yearfile/year_file.h"
@@ -66,7 +66,7 @@ void BM_OpenYearFile(benchmark::State& state) {
     for (auto _ : state) {
         Workspace ws;
         ScriptedPrompter prompter;
-        Ledger ledger(ws);
+        LedgerView ledger(ws, prompter);
         StartSettings settings;
         FileCommands files(ws, prompter, ledger, Folders{dir.path(), dir.path()}, settings,
                            QString());

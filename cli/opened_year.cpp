@@ -6,7 +6,7 @@ namespace tallyrix {
 
 OpenedYear::OpenedYear(const QDate& today)
     : m_today(today),
-      m_ledger(m_ws, [this] { return m_today; }),
+      m_ledger(m_ws, m_prompter, [this] { return m_today; }),
       m_files(m_ws, m_prompter, m_ledger, Folders{installFolder(), QString()}, m_settings,
               QString(), [this] { return QDateTime(m_today, QTime(0, 0)); }) {
     m_prompter.setCancelWhenUnscripted(true);

@@ -64,6 +64,13 @@ QString Entry::field(int index) const {
     return storedField(index).toString();
 }
 
+QStringView Entry::fieldView(int index) const {
+    if (index == BalanceField && m_balanceSet) {
+        rebuildText();
+    }
+    return storedField(index);
+}
+
 QStringList Entry::fields() const {
     QStringList result;
     const int count = std::max(m_fieldCount, kEntryFieldCount);

@@ -44,6 +44,8 @@ public:
     int fieldCount() const { return m_fieldCount; }
     // Field `index`; empty beyond the line's fields.
     QString field(int index) const;
+    // The same without a copy; valid until the entry changes.
+    QStringView fieldView(int index) const;
     QStringList fields() const;
 
     QDate date() const { return QDate::fromJulianDay(m_day); }

@@ -93,7 +93,7 @@ bool FileCommands::openYearFile(const QString& path) {
     }
     m_ws.currentFilePath = exvPathOf(path);
     m_ws.currentBook = m_ws.mainBook();
-    m_host.yearLoaded();
+    m_host.yearLoaded(YearHost::Arrival::Opened);
     m_ws.modified = false;
     return true;
 }

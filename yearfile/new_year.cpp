@@ -33,7 +33,7 @@ void NewYearCommands::newYearData() {
     ws.periods.startMonth = 1;
     ws.periods.startYear = today.year();
     ws.currentFilePath.clear();
-    m_files.host().yearLoaded();
+    m_files.host().yearLoaded(YearHost::Arrival::Created);
     m_files.prompter().showNotice(QStringLiteral("確認"),
                                   QStringLiteral("環境設定にて開始月と締日を設定して下さい"));
 }

@@ -14,9 +14,10 @@ public:
 
     // Before a year is read or prepared: the analysis panes return to empty.
     virtual void clearAnalysis() {}
+    enum class Arrival { Opened, Created };
     // After a year was read or prepared: account titles of the usage type, month
     // tabs with today's month, the main cash book current, balances and ledger.
-    virtual void yearLoaded() {}
+    virtual void yearLoaded(Arrival arrival) { (void)arrival; }
     // Makes a book current and shows it (the book switch of the book panel).
     virtual void showBook(const BookRef& book) { (void)book; }
     // After a save: the status bar shows the saved file.

@@ -24,7 +24,7 @@ TEST_F(FileCommandsTest, OpenLoadsTheYearAndComputesItsBalances) {
     EXPECT_EQ(files.backupMenu().lastFileName, path);
     EXPECT_FALSE(ws.modified);
     EXPECT_EQ(ws.currentBook, ws.mainBook());
-    EXPECT_EQ(ledger.currentMonth(), 4);  // today's month
+    EXPECT_EQ(ledger.state().currentMonth, 4);  // today's month
     EXPECT_EQ(ledger.balances().closing, Amount::fromYen(111500));
 }
 

@@ -6,7 +6,7 @@
 
 #include "core/scripted_prompter.h"
 #include "core/start_settings.h"
-#include "ledger/ledger.h"
+#include "ledger/ledger_view.h"
 #include "tests/support/temp_dir.h"
 #include "yearfile/file_commands.h"
 #include "yearfile/new_year.h"
@@ -22,7 +22,7 @@ inline QString yearFixture(const QString& name) {
 class YearFixture {
 public:
     YearFixture()
-        : ledger(ws, [this] { return clock.date(); }),
+        : ledger(ws, prompter, [this] { return clock.date(); }),
           files(ws, prompter, ledger, Folders{installDir.path(), dataDir.path()}, settings,
                 dataDir.file("tallyrix.conf"), [this] { return clock; }),
           newYear(files) {
@@ -49,7 +49,7 @@ public:
     Workspace ws;
     ScriptedPrompter prompter;
     StartSettings settings;
-    Ledger ledger;
+    LedgerView ledger;
     FileCommands files;
     NewYearCommands newYear;
 };
