@@ -3,6 +3,7 @@
 #include <QString>
 #include <exception>
 
+#include "cli/ledger_command.h"
 #include "cli/year_commands.h"
 #include "core/errors.h"
 #include "core/format_settings.h"
@@ -21,6 +22,10 @@ const char kUsage[] =
     "  check FILE                  open a year file and tell what it holds\n"
     "  resave FILE OUT             open a year file and save it again as OUT\n"
     "  balances FILE [--month N]   balances of every book, month N shown\n"
+    "  ledger FILE [OPTIONS]       the ledger rows of a book and month:\n"
+    "      --book KIND NAME (default: the main cash book) or --all-books,\n"
+    "      --month N|ALL (default: the start month) or --day yyyy/MM/dd,\n"
+    "      --account T, --description T, --income T, --expense T (searches)\n"
     "  --help, help                show this text\n"
     "\n"
     "Options before the command:\n"
@@ -79,6 +84,9 @@ int runCli(const QStringList& arguments, std::FILE* out, std::FILE* err) {
         }
         if (command == QLatin1String("balances")) {
             return runBalances(rest, context);
+        }
+        if (command == QLatin1String("ledger")) {
+            return runLedger(rest, context);
         }
         return io.fail(QStringLiteral("unknown command '%1' (see --help)").arg(command));
     } catch (const TallyError& error) {
