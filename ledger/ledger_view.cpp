@@ -276,7 +276,7 @@ void LedgerView::setRangeLabel() {
     }
 }
 
-void LedgerView::showCalendar(const QDate& date) {
+void LedgerView::clview(const QDate& date) {
     m_state.selectedDate = date;
     m_listener->calendarShows(date);
 }
@@ -295,7 +295,7 @@ void LedgerView::monthread(int m) {
     datadisp3();
     const PeriodTable& t = m_ws.periods;
     if (m != PeriodTable::kAllMonths && !m_state.dayMode) {
-        showCalendar(QDate(calendarYearOfPeriod(t, m), m, 1));
+        clview(QDate(calendarYearOfPeriod(t, m), m, 1));
     }
     if (m == PeriodTable::kAllMonths) {
         m_selectedTab = 0;
@@ -312,7 +312,7 @@ void LedgerView::tabChosen(int k) {
         return;
     }
     const int period = m_ws.periods.periodAtPosition(k);
-    showCalendar(QDate(calendarYearOfPeriod(m_ws.periods, period), period, 1));
+    clview(QDate(calendarYearOfPeriod(m_ws.periods, period), period, 1));
     monthread(period);
 }
 
@@ -320,19 +320,19 @@ void LedgerView::day1Click(const QDate& date, bool shift) {
     if (shift) {
         m_listener->toggleHoliday(date);
     }
-    showCalendar(date);
+    clview(date);
     const PeriodTable& t = m_ws.periods;
     const QDate first = t[t.firstPeriod()].start;
     const QDate last = t[t.lastPeriod()].end;
     const QString range = QStringLiteral("\r\n1ファイルで1年分となります。\r\n現在の設定値:") +
                           formatDate(first) + QStringLiteral("～") + formatDate(last);
     if (date < QDate(first.year(), first.month(), 1)) {
-        showCalendar(first);
+        clview(first);
         m_listener->beep();
         m_prompter.showNotice(
             heading(), QStringLiteral("年度の開始月より以前の日付は指定できません。") + range);
     } else if (date > QDate(last.year(), last.month(), last.daysInMonth())) {
-        showCalendar(last);
+        clview(last);
         m_listener->beep();
         m_prompter.showNotice(heading(),
                               QStringLiteral("年度の終了月以降の日付は指定できません。") + range);
@@ -342,7 +342,7 @@ void LedgerView::day1Click(const QDate& date, bool shift) {
 }
 
 void LedgerView::Panel1Click() {
-    showCalendar(m_today());
+    clview(m_today());
     m_state.currentMonth = m_state.selectedDate.month();
     datadisp3();
 }
@@ -466,7 +466,7 @@ void LedgerView::yearLoaded(Arrival arrival) {
     }
     m_status[2].clear();
     setBook(m_ws.mainBook(), MainBookTarget);
-    showCalendar(today);
+    clview(today);
     MONTHCHECK(m_ws);
     m_balances = TOTALCHECK(m_ws, m_ws.currentBook, m_state.currentMonth);
     datadisp3();

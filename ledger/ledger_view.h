@@ -69,6 +69,8 @@ public:
     void day1Click(const QDate& date, bool shift = false);
     // "今日:".
     void Panel1Click();
+    // The calendar shows the month of the date, the date selected.
+    void clview(const QDate& date);
     // "先頭行へ移動" / "最終行へ移動".
     void moveTop();
     void MoveDown();
@@ -122,7 +124,6 @@ private:
     void setRangeLabel();
     void setBook(const BookRef& book, int target);
     int targetOf(const BookRef& book) const;
-    void showCalendar(const QDate& date);
     QString monthKeyText() const;
 
     Workspace& m_ws;

@@ -80,6 +80,17 @@ void EntryList::remove(int index) {
     m_entries.erase(m_entries.begin() + index);
 }
 
+void EntryList::move(int from, int to) {
+    checkIndex(from);
+    checkIndex(to);
+    if (from > to) {
+        std::rotate(m_entries.begin() + to, m_entries.begin() + from, m_entries.begin() + from + 1);
+    } else if (from < to) {
+        std::rotate(m_entries.begin() + from, m_entries.begin() + from + 1,
+                    m_entries.begin() + to + 1);
+    }
+}
+
 void EntryList::clear() {
     m_entries.clear();
     m_books.clear();

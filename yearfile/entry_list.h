@@ -26,6 +26,8 @@ public:
     void replace(int index, const QString& line);
     void setField(int index, int field, const QString& value);
     void remove(int index);
+    // Takes the line at `from` out and puts it at `to`; the lines between shift by one.
+    void move(int from, int to);
     void clear();
 
     // The number of a book, or -1 when no line has ever named it.

@@ -1,0 +1,288 @@
+#include "entry/udatain.h"
+
+#include <gtest/gtest.h>
+
+#include "entry/entry_commands.h"
+#include "ledger/searches.h"
+#include "tests/ledger/ledger_fixture.h"
+
+using namespace tallyrix;
+using namespace tallyrix::test;
+
+namespace {
+
+class CountingBeeper : public Beeper {
+public:
+    void beep() override { ++beeps; }
+    int beeps = 0;
+};
+
+// The entry dialog over the business year (today 2015/05/10), with its own data folder.
+class DatainTest : public ::testing::Test, public LedgerFixture, public DatainWindow {
+protected:
+    DatainTest()
+        : holidays(prompter, Folders{data.path(), data.path()}),
+          dialog(view, prompter, Folders{data.path(), data.path()}, holidays, beeper),
+          search(view, prompter),
+          commands(view, search, prompter, dialog, *this) {
+        dialog.setAccountTitles({"売上", "仕入", "旅費交通費", "", "消耗品費"});
+        view.monthread(4);
+    }
+
+    // The window: runs the script given for the next opening.
+    void showModal(Tfdatain& d) override {
+        ++shown;
+        if (script) {
+            script(d);
+        }
+    }
+
+    // Registers a new cash-book entry from the dialog.
+    bool enter(const QDate& date, int titleIndex, const QString& description, int income,
+               int expense) {
+        dialog.openNew(date);
+        dialog.pick(titleIndex);
+        dialog.setDescription(description);
+        dialog.setIncome(Amount::fromYen(income));
+        dialog.setExpense(Amount::fromYen(expense));
+        return dialog.registerEntry();
+    }
+
+    QStringList linesOn(const QString& date) const {
+        QStringList found;
+        for (int i = 0; i < ws.entries.count(); ++i) {
+            if (ws.entries.at(i).field(DateField) == date) {
+                found.append(ws.entries.at(i).field(DescriptionField));
+            }
+        }
+        return found;
+    }
+
+    TempDir data;
+    CountingBeeper beeper;
+    Holidays holidays;
+    Tfdatain dialog;
+    LedgerSearch search;
+    EntryCommands commands;
+    std::function<void(Tfdatain&)> script;
+    int shown = 0;
+};
+
+TEST_F(DatainTest, RefusalsComeInTheirOrder) {
+    const struct {
+        int title;
+        const char* description;
+        int income;
+        int expense;
+        QDate date;
+        const char* notice;
+    } cases[] = {
+        {0, "x", 1000, 500, QDate(2015, 4, 1),
+         "収入・支出に金額が入力されています。どちらか一方のみ入力して下さい"},
+        {0, "x", 0, 0, QDate(2015, 4, 1),
+         "収入・支出がどちらも入力されていません。どちらか一方には必ず入力して下さい"},
+        {3, "x", 100, 0, QDate(2015, 4, 1), "科目が入力されていません"},  // the empty master cell
+        {0, "　 ", 100, 0, QDate(2015, 4, 1), "摘要が入力されていません"},
+        {0, "x", 100, 0, QDate(2015, 3, 19),
+         "開始日以前の日付は入力できません\r\n記録開始日は2015/03/21です"},
+        {0, "x", 100, 0, QDate(2015, 3, 20),
+         "指定された日付はどの月切にも該当しません。環境設定の期間設定を確認して下さい。"},
+        {0, "x", 100, 0, QDate(2015, 7, 3),
+         "この月のデ－タはロックされていますので入力はできません。"},
+        {0, "ランチ🍣", 100, 0, QDate(2015, 4, 1),
+         "「🍣」は保存できない文字です。別の文字に置き換えてください。"},
+    };
+    const QStringList before = ws.entries.lines();
+    for (const auto& c : cases) {
+        prompter.clear();
+        EXPECT_FALSE(enter(c.date, c.title, QString::fromUtf8(c.description), c.income, c.expense))
+            << c.notice;
+        EXPECT_EQ(prompter.notices(), QStringList{QStringLiteral("確認してください。: ") +
+                                                  QString::fromUtf8(c.notice)});
+        EXPECT_FALSE(dialog.closed());
+    }
+    EXPECT_EQ(ws.entries.lines(), before);
+    EXPECT_FALSE(ws.modified);
+}
+
+TEST_F(DatainTest, ABlankLineIsRegisteredOnlyWhenConfirmed) {
+    dialog.openNew(QDate(2015, 4, 2));
+    prompter.answer(DialogResult::No);
+    EXPECT_FALSE(dialog.registerEntry());
+    EXPECT_EQ(prompter.records()[0].text, QStringLiteral("空白行として登録しますか？"));
+    EXPECT_EQ(prompter.records()[0].icon, TaskIcon::Question);
+    prompter.answer(DialogResult::Yes);
+    ASSERT_TRUE(dialog.registerEntry());
+    EXPECT_EQ(ws.entries.line(1),
+              QStringLiteral("d04=,2015/04/02,8,,,0,0,150000,現金,現金出納帳,現金,現金出納帳,"));
+}
+
+TEST_F(DatainTest, NewEntriesGoAfterEveryEntryOfTheirDate) {
+    ASSERT_TRUE(enter(QDate(2015, 4, 4), 0, "一", 1, 0));
+    ASSERT_TRUE(enter(QDate(2015, 4, 4), 0, "二", 1, 0));
+    ASSERT_TRUE(enter(QDate(2015, 4, 4), 0, "三", 1, 0));
+    ASSERT_TRUE(enter(QDate(2015, 4, 4), 0, "四", 1, 0));
+    EXPECT_EQ(linesOn("2015/04/04"), (QStringList{"一", "二", "三", "四"}));
+    ASSERT_TRUE(enter(QDate(2015, 4, 3), 0, "三日", 1, 0));
+    ASSERT_TRUE(enter(QDate(2015, 3, 21), 0, "最初", 1, 0));
+    QStringList order;
+    for (int i = 0; i < 8; ++i) {
+        order.append(ws.entries.at(i).field(DescriptionField));
+    }
+    EXPECT_EQ(order,
+              (QStringList{"最初", "現金売上", "三日", "一", "二", "三", "四", "小口へ補充"}));
+    EXPECT_EQ(ws.entries.at(0).field(MonthKeyField), QStringLiteral("d04="));
+    EXPECT_EQ(ws.entries.at(0).field(SequenceField), QStringLiteral("13"));
+    EXPECT_TRUE(ws.modified);
+    EXPECT_EQ(view.state().selectedDate, QDate(2015, 3, 21));
+}
+
+TEST_F(DatainTest, CommasAndQuotesAreRemovedAndTheDialogStaysForTheNextEntry) {
+    ASSERT_TRUE(enter(QDate(2015, 4, 2), 0, "A社\"1,2\"号", 500, 0));
+    EXPECT_EQ(ws.entries.at(1).field(DescriptionField), QStringLiteral("A社12号"));
+    EXPECT_FALSE(dialog.closed());
+    EXPECT_EQ(dialog.title(), QStringLiteral("売上"));
+    EXPECT_TRUE(dialog.description().isEmpty());
+    EXPECT_EQ(dialog.income(), Amount());
+    dialog.setContinuousInput(false);
+    dialog.setDescription(QStringLiteral("次"));
+    dialog.setIncome(Amount::fromYen(1));
+    ASSERT_TRUE(dialog.registerEntry());
+    EXPECT_TRUE(dialog.closed());
+}
+
+TEST_F(DatainTest, ATransferToABankBookShowsInBothLedgers) {
+    dialog.openNew(QDate(2015, 4, 5));
+    dialog.changePage(ListPage::BankBooks);
+    EXPECT_EQ(dialog.pageItems(ListPage::BankBooks), QStringList{"みずほ銀行"});
+    EXPECT_EQ(dialog.titleLabel(), QStringLiteral("預金出納帳簿"));
+    dialog.pick(0);
+    dialog.setDescription(QStringLiteral("預け入れ"));
+    dialog.setExpense(Amount::fromYen(3000));
+    ASSERT_TRUE(dialog.registerEntry());
+    EXPECT_EQ(ws.entries.line(1).section(u',', 3, 11),
+              QStringLiteral("預金,預け入れ,0,3000,147000,現金,現金出納帳,預金,みずほ銀行"));
+    view.showBook({QStringLiteral("預金"), QStringLiteral("みずほ銀行")});
+    view.monthread(4);
+    EXPECT_EQ(view.rows()[1].income, QStringLiteral("3,000"));
+    EXPECT_EQ(view.rows()[1].title, QStringLiteral("現金"));
+    EXPECT_EQ(view.rows()[1].description, QStringLiteral("預け入れ　《現金出納帳》"));
+}
+
+TEST_F(DatainTest, FromAPettyCashBookTheMainBookIsOfferedFirst) {
+    view.showBook({QStringLiteral("小口"), QStringLiteral("営業部")});
+    dialog.openNew(QDate(2015, 4, 12));
+    EXPECT_EQ(dialog.pageItems(ListPage::PettyCashBooks), QStringList{"現金出納帳"});
+    EXPECT_EQ(dialog.pageCaption(ListPage::AccountTitles), QStringLiteral("科目リスト"));
+    dialog.changePage(ListPage::PettyCashBooks);
+    dialog.pick(0);
+    dialog.setDescription(QStringLiteral("戻し"));
+    dialog.setExpense(Amount::fromYen(100));
+    ASSERT_TRUE(dialog.registerEntry());
+    EXPECT_EQ(ws.entries.line(2).section(u',', 3, 11),
+              QStringLiteral("小口現金,戻し,0,100,14900,小口,営業部,現金,現金出納帳"));
+}
+
+TEST_F(DatainTest, EditingKeepsThePlaceUnlessTheDateChanges) {
+    ASSERT_TRUE(enter(QDate(2015, 4, 1), 0, "後", 1, 0));  // line 1, after 現金売上
+    dialog.openEdit(0);
+    EXPECT_EQ(dialog.mode(), Tfdatain::Mode::Edit);
+    EXPECT_EQ(dialog.title(), QStringLiteral("売上"));
+    dialog.setIncome(Amount::fromYen(40000));
+    ASSERT_TRUE(dialog.registerEntry());
+    EXPECT_TRUE(dialog.closed());
+    EXPECT_EQ(ws.entries.at(0).field(DescriptionField), QStringLiteral("現金売上"));
+    EXPECT_EQ(ws.entries.at(0).field(BalanceField), QStringLiteral("140000"));
+
+    dialog.openEdit(0);
+    dialog.calendar().clview(QDate(2015, 4, 10));
+    dialog.calendarClick(
+        5, false);  // the grid of April 2015 starts on Sunday 29 March: cell 5 is 3 April
+    EXPECT_EQ(dialog.entryDate(), QDate(2015, 4, 3));
+    ASSERT_TRUE(dialog.registerEntry());
+    EXPECT_EQ(linesOn("2015/04/03"), QStringList{"現金売上"});
+    EXPECT_EQ(ws.entries.at(0).field(DescriptionField), QStringLiteral("後"));
+}
+
+TEST_F(DatainTest, EditOpensThePageOfTheCounterpart) {
+    dialog.openEdit(4);  // the deposit into みずほ銀行
+    EXPECT_EQ(dialog.page(), ListPage::BankBooks);
+    EXPECT_EQ(dialog.pickedIndex(), 0);
+    EXPECT_EQ(dialog.title(), QStringLiteral("みずほ銀行"));
+    EXPECT_EQ(dialog.expense(), Amount::fromYen(30000));
+}
+
+TEST_F(DatainTest, DeleteAsksFirst) {
+    dialog.openEdit(1);
+    prompter.answer(DialogResult::No);
+    dialog.deleteEntry();
+    EXPECT_EQ(ws.entries.count(), 8);
+    prompter.answer(DialogResult::Yes);
+    dialog.deleteEntry();
+    EXPECT_EQ(prompter.records()[0].heading, QStringLiteral("2015/04/10:営業部 小口へ補充"));
+    EXPECT_EQ(prompter.records()[0].text, QStringLiteral("削除していいですか？"));
+    EXPECT_EQ(ws.entries.count(), 7);
+    EXPECT_TRUE(dialog.closed());
+    EXPECT_TRUE(ws.modified);
+    EXPECT_EQ(view.rows().back().balance, QStringLiteral("150,000"));
+}
+
+TEST_F(DatainTest, NewEntryCommandRefusesAllBooksAndAllMonthsAndClearsSearches) {
+    view.state().allBooksBox = true;
+    commands.datainput();
+    view.state().allBooksBox = false;
+    view.state().accountFilter = QStringLiteral("売上");
+    view.monthread(13);
+    commands.datainput();
+    EXPECT_EQ(shown, 0);
+    EXPECT_EQ(prompter.notices(),
+              (QStringList{"確認: 「全帳簿から検索」が指定されているため、入力・修正はできません。",
+                           "確認: ALLが指定されているため、入力・修正はできません。"}));
+    view.monthread(5);
+    view.state().descriptionFilter = QStringLiteral("x");
+    commands.datainput();
+    EXPECT_EQ(shown, 1);
+    EXPECT_FALSE(view.state().anyFilter());
+    EXPECT_EQ(dialog.mode(), Tfdatain::Mode::New);
+    EXPECT_EQ(dialog.ownBook(), ws.mainBook());
+}
+
+TEST_F(DatainTest, EditCommandRefusals) {
+    view.selectRow(0);  // the carry-in row
+    commands.dataedit();
+    view.selectRow(2);  // the transfer to 営業部: the cash book's own line
+    commands.dataedit();
+    EXPECT_EQ(shown, 1);
+    view.showBook({QStringLiteral("小口"), QStringLiteral("営業部")});
+    view.monthread(4);
+    view.selectRow(1);  // the same transfer, seen from 営業部
+    commands.dataedit();
+    view.showBook(ws.mainBook());
+    view.monthread(7);
+    commands.dataedit();
+    EXPECT_EQ(
+        prompter.notices(),
+        (QStringList{
+            "確認してください。: 修正するデータを選択してください。",
+            "確認してください。: 転記データです。元帳簿で修正してください。",
+            "確認してください。: この月のデ－タはロックされていますので入力・修正はできません。"}));
+}
+
+TEST_F(DatainTest, MoveDownSwapsEntriesOfOneDay) {
+    ASSERT_TRUE(enter(QDate(2015, 4, 10), 0, "同日", 5, 0));  // line 2, after 小口へ補充
+    view.monthread(4);
+    view.selectRow(2);  // 小口へ補充, followed by 同日 of the same day
+    commands.moveDown();
+    EXPECT_EQ(linesOn("2015/04/10"), (QStringList{"同日", "小口へ補充"}));
+    EXPECT_EQ(view.rows()[2].description, QStringLiteral("同日"));
+    EXPECT_EQ(view.rows()[3].balance, QStringLiteral("140,005"));
+    view.selectRow(3);  // now the last entry of the day
+    commands.moveDown();
+    view.selectRow(1);  // 04/01, followed by another day
+    commands.moveDown();
+    EXPECT_EQ(prompter.notices(),
+              (QStringList{"確認してください。: このデ－タは下に移動する事はできません。",
+                           "確認してください。: このデ－タは下に移動する事はできません。"}));
+}
+
+}  // namespace
