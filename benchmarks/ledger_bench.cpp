@@ -59,6 +59,22 @@ void BM_TotalcheckEveryBook(benchmark::State& state) {
 }
 BENCHMARK(BM_TotalcheckEveryBook)->Arg(20000)->Unit(benchmark::kMillisecond);
 
+// The refresh of the window: the book panel (every book), the current book and
+// the rows of one period.
+void BM_Datadisp3(benchmark::State& state) {
+    Workspace ws = makeYear(static_cast<int>(state.range(0)));
+    ScriptedPrompter prompter;
+    LedgerView view(ws, prompter, [] { return QDate(2015, 7, 10); });
+    view.monthread(7);
+    for (auto _ : state) {
+        view.datadisp3();
+        benchmark::DoNotOptimize(view.rows().size());
+    }
+    state.counters["books"] = static_cast<double>(view.bookPanel().size());
+    state.counters["rows"] = static_cast<double>(view.rows().size());
+}
+BENCHMARK(BM_Datadisp3)->Arg(20000)->Unit(benchmark::kMillisecond);
+
 void BM_OpenYearFile(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("year.exv"));
