@@ -9,7 +9,8 @@ namespace {
 // A whole number of yen: optional sign and digits only.
 bool tryWholeYen(const QString& text, Amount& result) {
     qsizetype i = (text.startsWith(u'-') || text.startsWith(u'+')) ? 1 : 0;
-    if (i == text.size() || text.size() > 16) {
+    // Fourteen digits stay inside what an amount can hold.
+    if (i == text.size() || text.size() - i > 14) {
         return false;
     }
     for (qsizetype k = i; k < text.size(); ++k) {

@@ -80,6 +80,10 @@ void EntryList::remove(int index) {
     m_entries.erase(m_entries.begin() + index);
 }
 
+void EntryList::removeIf(const std::function<bool(const Entry&)>& drop) {
+    std::erase_if(m_entries, drop);
+}
+
 void EntryList::move(int from, int to) {
     checkIndex(from);
     checkIndex(to);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 #include "yearfile/book.h"
@@ -26,6 +27,8 @@ public:
     void replace(int index, const QString& line);
     void setField(int index, int field, const QString& value);
     void remove(int index);
+    // Removes every line for which `drop` answers true; the rest keep their order.
+    void removeIf(const std::function<bool(const Entry&)>& drop);
     // Takes the line at `from` out and puts it at `to`; the lines between shift by one.
     void move(int from, int to);
     void clear();
