@@ -108,6 +108,13 @@ PeriodMessage tooLong(const QDate& from, const QDate& to) {
 }  // namespace
 
 std::optional<PeriodMessage> validatePeriods(const PeriodTable& table, int startMonth) {
+    if (auto fault = validatePeriodSpans(table)) {
+        return fault;
+    }
+    return validatePeriodOrder(table, startMonth);
+}
+
+std::optional<PeriodMessage> validatePeriodSpans(const PeriodTable& table) {
     bool leap = false;
     QDate earliest = table[1].start;
     QDate latest = table[1].end;
@@ -129,6 +136,10 @@ std::optional<PeriodMessage> validatePeriods(const PeriodTable& table, int start
             return tooLong(table[n].start, table[n].end);
         }
     }
+    return std::nullopt;
+}
+
+std::optional<PeriodMessage> validatePeriodOrder(const PeriodTable& table, int startMonth) {
     const std::array<int, 12> order = tabMonthList(startMonth);
     for (size_t k = 0; k + 1 < order.size(); ++k) {
         const int p = order[k];

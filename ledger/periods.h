@@ -49,7 +49,10 @@ void autoSetMonthEnd(PeriodTable& table, int startMonth, int startYear);
 // closing day is the 28th or later or a start day after the 28th.
 std::optional<PeriodMessage> autoSetFromStartMonth(PeriodTable& table, int startMonth);
 
-// The first rule the twelve date pairs break, or nothing.
+// The first rule the twelve date pairs break, or nothing: first the spans
+// (neither a period nor the year longer than a year), then their order.
 std::optional<PeriodMessage> validatePeriods(const PeriodTable& table, int startMonth);
+std::optional<PeriodMessage> validatePeriodSpans(const PeriodTable& table);
+std::optional<PeriodMessage> validatePeriodOrder(const PeriodTable& table, int startMonth);
 
 }  // namespace tallyrix
