@@ -1,3 +1,4 @@
+#include "app/fonts.h"
 #include "app/program.h"
 #include "app/qt_prompter.h"
 #include "core/app_title.h"
@@ -6,6 +7,7 @@ int main(int argc, char** argv) {
     using namespace tallyrix;
     TallyApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tallyrix6"));
+    installJapaneseFonts();
 
     QtPrompter prompter;
     app.setPrompter(&prompter);

@@ -6,9 +6,10 @@ cd "$(dirname "$0")/.."
 tools/install-deps.sh
 tools/build.sh
 build_dir=${TALLYRIX6_BUILD_DIR:-build}
-sample=examples/sample.exv
-args=()
-[[ -f "$sample" ]] && args=("$sample")
+# A copy of the sample year in the build folder, so saving never touches the repository.
+sample="$build_dir/sample.exv"
+[[ -f "$sample" ]] || cp examples/sample.exv "$sample"
+args=("$sample")
 if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
   exec xvfb-run -a -s "-screen 0 1600x1000x24" "$build_dir/bin/tallyrix6" "${args[@]}"
 fi

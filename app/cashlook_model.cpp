@@ -1,0 +1,340 @@
+#include "app/cashlook_model.h"
+
+#include <QFileInfo>
+#include <QRect>
+
+#include "core/app_title.h"
+#include "core/errors.h"
+#include "core/format_settings.h"
+#include "core/prompter.h"
+#include "ledger/balances.h"
+#include "ledger/periods.h"
+#include "yearfile/backup_menu.h"
+
+namespace tallyrix {
+
+// Hands everything a part asks of the window to the window, once there is one.
+class CashlookModel::Listener : public CashlookWindow {
+public:
+    explicit Listener(CashlookModel& model) : m_model(model) {}
+    CashlookWindow* w() const { return m_model.m_window; }
+
+    void beep() override {
+        if (w()) {
+            w()->beep();
+        }
+    }
+    void showLedgerPage() override {
+        m_model.m_workPage = WorkPage::Ledger;
+        m_model.m_sidePage = SidePage::Accounts;
+        if (w()) {
+            w()->showLedgerPage();
+        }
+    }
+    void calendarShows(const QDate& date) override {
+        m_model.m_calendar.clview(date);
+        if (w()) {
+            w()->calendarShows(date);
+        }
+    }
+    void toggleHoliday(const QDate& date) override {
+        m_model.m_holidays.sdateset(date.month(), date.day());
+    }
+    void yearArrived() override { m_model.loadAccountTitles(); }
+    void showModal(Tfdatain& dialog) override {
+        if (w()) {
+            w()->showModal(dialog);
+        }
+    }
+    void showNotesSelect(Tfnotes_select& dialog) override {
+        if (w()) {
+            w()->showNotesSelect(dialog);
+        }
+    }
+    void showNoteData(TfnotesData& dialog) override {
+        if (w()) {
+            w()->showNoteData(dialog);
+        }
+    }
+    void showTitleEditor(Tfedit_dlg& editor) override {
+        if (w()) {
+            w()->showTitleEditor(editor);
+        }
+    }
+    void showTitleMaster(TFkamokureg& dialog) override {
+        if (w()) {
+            w()->showTitleMaster(dialog);
+        }
+    }
+    void showSettingsModal(Tfclconfig& dialog) override {
+        if (w()) {
+            w()->showSettingsModal(dialog);
+        }
+    }
+
+private:
+    CashlookModel& m_model;
+};
+
+namespace {
+
+// The search dialog of the account titles, for the account search.
+class TitleSearch : public TitlePicker {
+public:
+    TitleSearch(const Workspace& ws, const Folders& folders, Prompter& prompter,
+                CashlookWindow& window)
+        : m_ws(ws), m_folders(folders), m_prompter(prompter), m_window(window) {}
+    std::optional<QString> pickTitle() override {
+        TFkamokureg dialog(TitleMasterMode::Search, m_ws.usageType(), m_folders, m_prompter,
+                           m_window);
+        m_window.showTitleMaster(dialog);
+        return dialog.accountFilter();
+    }
+
+private:
+    const Workspace& m_ws;
+    const Folders& m_folders;
+    Prompter& m_prompter;
+    CashlookWindow& m_window;
+};
+
+}  // namespace
+
+CashlookModel::CashlookModel(Prompter& prompter, Folders folders, QStringList arguments,
+                             Clock clock)
+    : m_prompter(prompter),
+      m_folders(std::move(folders)),
+      m_arguments(std::move(arguments)),
+      m_clock(std::move(clock)),
+      m_listener(std::make_unique<Listener>(*this)),
+      m_ledger(m_ws, prompter, [this] { return m_clock().date(); }),
+      m_search(m_ledger, prompter),
+      m_files(m_ws, prompter, m_ledger, m_folders, m_settings, settingsFile(), m_clock),
+      m_newYear(m_files),
+      m_holidays(prompter, m_folders),
+      m_calendar(
+          m_holidays, CalendarMonth::Range::MainWindow, [this] { m_listener->beep(); },
+          [this] { return m_clock().date(); }),
+      m_chooser(m_ledger, prompter, *m_listener),
+      m_datain(m_ledger, prompter, m_folders, m_holidays, *m_listener),
+      m_entry(m_ledger, m_search, prompter, m_datain, *m_listener) {
+    m_ledger.setListener(m_listener.get());
+    m_ledger.setBookChooser(&m_chooser);
+}
+
+CashlookModel::~CashlookModel() {
+    m_ledger.setListener(nullptr);
+}
+
+void CashlookModel::setWindow(CashlookWindow* window) {
+    m_window = window;
+}
+
+void CashlookModel::initWorkspace() {
+    fixFormatSettings();
+    // The first argument after the program itself names a year file to open.
+    m_commandLineFile = m_arguments.size() > 1 ? m_arguments[1] : QString();
+    ensureDataFolder(m_folders);
+}
+
+QRect CashlookModel::initialGeometry() const {
+    const WindowPlacement p =
+        loadWindowPlacement(m_folders.dataFile(QStringLiteral("ini")), QStringLiteral("tallyrix6"));
+    if (p.height < 1) {
+        return QRect(10, 10, 938, 708);
+    }
+    return QRect(p.left, p.top, p.width, p.height);
+}
+
+void CashlookModel::loadAccountTitles() {
+    m_accountTitles = tallyrix::loadAccountTitles(m_folders, m_ws.usageType());
+    m_datain.setAccountTitles(m_accountTitles);
+}
+
+void CashlookModel::loadStartSettings(bool startUp) {
+    m_settings = StartSettings{};
+    readStartSettings(settingsFile(), m_settings);
+    m_ledger.state().redNegatives = m_settings.negativeInRed;
+    loadBackupMenu(m_files.backupListFile(), m_files.backupMenu());
+    if (startUp) {
+        const BackupMenu& menu = m_files.backupMenu();
+        if (m_commandLineFile.isEmpty()) {
+            if (m_settings.startOption == StartSettings::OpenStartDataFile &&
+                QFileInfo(m_settings.startDataFile).isFile()) {
+                m_files.openYearFile(m_settings.startDataFile);
+            } else if (m_settings.startOption == StartSettings::OpenLastFile &&
+                       QFileInfo(menu.lastFileName).isFile()) {
+                m_files.openYearFile(menu.lastFileName);
+            }
+        } else {
+            m_files.openYearFile(m_commandLineFile);
+        }
+    }
+}
+
+void CashlookModel::prepareMainWindow() {
+    m_ws.periods.usageType = kBusinessUsage;
+    m_ws.currentBook = m_ws.mainBook();
+    m_ledger.setStatusPanel(0, cashKind());
+    m_ledger.setStatusPanel(1, m_ws.mainTitle());
+    m_files.backupMenu().lastFileName.clear();
+    m_ws.periods.startMonth = 1;
+    m_ws.periods.startYear = m_clock().date().year();
+    applyCalendarDefaults(m_ws.periods, m_ws.periods.startYear);
+    m_ws.modified = false;
+
+    loadStartSettings(true);
+    loadLayoutIntoWindow();
+    if (QFileInfo::exists(m_holidays.fileName())) {
+        m_holidays.load();
+    }
+    const QDate today = m_clock().date();
+    m_calendar.clview(today);
+    m_ledger.state().selectedDate = today;
+    m_ledger.state().currentMonth = today.month();
+    m_ledger.state().accountFilter.clear();
+    loadAccountTitles();
+    if (m_ws.currentFilePath.isEmpty()) {
+        m_newYear.newYearData();
+    }
+    m_workPage = WorkPage::Ledger;
+    m_sidePage = SidePage::Accounts;
+    m_ledger.notes_change(LedgerView::MainBookTarget);
+    // The tab of today's month is the one selected; the calendar shows today.
+    m_ledger.monthread(today.month());
+    m_ledger.clview(today);
+}
+
+bool CashlookModel::FormCloseQuery(const QRect& geometry) {
+    bool close = true;
+    if (m_ws.modified) {
+        const DialogResult answer = m_prompter.askYesNoCancel(
+            QStringLiteral("データが変更されています。現在の状態を保存しますか？"),
+            QStringLiteral("はい"), QStringLiteral("いいえ"), QStringLiteral("キャンセル"));
+        if (answer == DialogResult::Cancel) {
+            close = false;
+        } else if (answer == DialogResult::Yes) {
+            m_files.saveCurrentFile();
+        }
+    }
+    try {
+        saveWindowPlacement(m_folders.dataFile(QStringLiteral("ini")), QStringLiteral("tallyrix6"),
+                            geometry.top(), geometry.left(), geometry.width(), geometry.height());
+    } catch (const TallyError& error) {
+        m_prompter.showNotice(QStringLiteral("確認"), error.message());
+    }
+    m_files.backUpListSave();
+    return close;
+}
+
+void CashlookModel::toolTabChanged(ToolTab tab) {
+    m_toolTab = tab;
+    if (tab == ToolTab::CashBook) {
+        m_workPage = WorkPage::Ledger;
+        m_sidePage = SidePage::Accounts;
+        m_editMenuEnabled = true;
+    } else if (tab == ToolTab::MonthlyTable) {
+        m_workPage = WorkPage::MonthlyTable;
+        m_editMenuEnabled = false;
+    }
+}
+
+void CashlookModel::searchKamoku() {
+    if (!m_window) {
+        return;
+    }
+    TitleSearch picker(m_ws, m_folders, m_prompter, *m_listener);
+    m_search.searchKamoku(picker);
+}
+
+void CashlookModel::accountListClick(int index) {
+    if (index >= 0 && index < m_accountTitles.size()) {
+        m_search.accountListClick(m_accountTitles[index]);
+    }
+}
+
+void CashlookModel::masterKamoku() {
+    {
+        TFkamokureg dialog(TitleMasterMode::Setup, m_ws.usageType(), m_folders, m_prompter,
+                           *m_listener);
+        m_listener->showTitleMaster(dialog);
+    }
+    loadAccountTitles();
+}
+
+void CashlookModel::loadLayoutIntoWindow() {
+    try {
+        loadLayout(m_folders, m_layout);
+    } catch (const TallyError& error) {
+        m_prompter.showNotice(QStringLiteral("確認"), error.message());
+    }
+    if (m_window) {
+        m_window->applyLayout(m_layout);
+    }
+}
+
+void CashlookModel::configExec() {
+    if (!runSettingsDialog(m_ws, m_ledger.state().accountFilter, m_folders, m_prompter,
+                           *m_listener)) {
+        return;
+    }
+    loadStartSettings(false);
+    loadLayoutIntoWindow();
+    MONTHCHECK(m_ws);
+    TOTALCHECK(m_ws, m_ws.currentBook, m_ledger.state().currentMonth);
+    loadAccountTitles();
+    m_ledger.monthread(m_clock().date().month());
+    m_ledger.notes_change(LedgerView::MainBookTarget);
+}
+
+void CashlookModel::mdisplay_write() {
+    if (m_window) {
+        m_layout = m_window->currentLayout();
+    }
+    saveLayout(m_folders, m_layout, m_prompter);
+}
+
+void CashlookModel::calcExec() {
+    if (m_window) {
+        m_window->startProgram(QStringLiteral("calculator"));
+    }
+}
+
+void CashlookModel::cashcalcExec() {
+    if (m_window) {
+        m_window->startProgram(m_folders.installFile(QStringLiteral("moneycalc")));
+    }
+}
+
+void CashlookModel::manual() {
+    if (m_window) {
+        m_window->openDocument(m_folders.installFile(QStringLiteral("help/index.html")));
+    }
+}
+
+void CashlookModel::releaseVersion() {
+    m_prompter.taskMessage(
+        QStringLiteral("バージョン情報"), QString(), TaskButtons::Ok, TaskIcon::Information,
+        QStringLiteral("ReleaseVersion 20180701A\r\nTallyrix6 for Linux (Qt 6)"));
+}
+
+void CashlookModel::calendarDayClicked(int cell, bool shift) {
+    // The holiday toggle runs inside the calendar's click, so the ledger gets the
+    // plain day.
+    if (const auto date = m_calendar.clickDay(cell, shift)) {
+        m_ledger.day1Click(*date, false);
+    }
+}
+
+QString CashlookModel::statusPanel(int index) const {
+    switch (index) {
+        case 3:
+            return m_ws.currentFilePath;
+        case 5:
+            return m_settings.companyName;
+        default:
+            return m_ledger.statusPanels()[static_cast<size_t>(index)];
+    }
+}
+
+}  // namespace tallyrix

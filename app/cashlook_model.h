@@ -1,0 +1,180 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+#include "core/bracket_keys.h"
+#include "core/folders.h"
+#include "core/start_settings.h"
+#include "entry/Unotes_select.h"
+#include "entry/entry_commands.h"
+#include "entry/udatain.h"
+#include "entry/ukamokureg.h"
+#include "ledger/calendar_month.h"
+#include "ledger/holidays.h"
+#include "ledger/ledger_view.h"
+#include "ledger/searches.h"
+#include "settings/layout.h"
+#include "settings/uclconfig.h"
+#include "yearfile/file_commands.h"
+#include "yearfile/new_year.h"
+#include "yearfile/workspace.h"
+
+namespace tallyrix {
+
+class Prompter;
+
+// The main window as its model sees it: what only a window can do.
+class CashlookWindow : public LedgerViewListener,
+                       public DatainWindow,
+                       public NotesSelectView,
+                       public TitleMasterView,
+                       public SettingsDialogView {
+public:
+    // One beep for the ledger, the calendars and the dialogs.
+    void beep() override = 0;
+    // Shows the account-title dialog modally until it closes.
+    virtual void showTitleMaster(TFkamokureg& dialog) = 0;
+    // The widths of the side pane and the grids, as shown and to be shown.
+    virtual Layout currentLayout() const { return {}; }
+    virtual void applyLayout(const Layout& layout) { (void)layout; }
+    // Starts a program or opens a document; nothing is reported back.
+    virtual void startProgram(const QString& program) { (void)program; }
+    virtual void openDocument(const QString& path) { (void)path; }
+};
+
+// The model of the main window: the start-up sequence, the close guard, the
+// tool tabs and pages, and every command, each handed to the model that owns it.
+class CashlookModel {
+public:
+    using Clock = std::function<QDateTime()>;
+    enum class ToolTab { DataFile = 0, CashBook = 1, MonthlyTable = 2, Other = 3 };
+    enum class WorkPage { Ledger, MonthlyTable, PrintPreview, Graph };
+    enum class SidePage { Accounts, Print };
+    static constexpr int kMinimumWidth = 1279;
+    static constexpr int kMinimumHeight = 749;
+
+    CashlookModel(Prompter& prompter, Folders folders, QStringList arguments,
+                  Clock clock = &QDateTime::currentDateTime);
+    ~CashlookModel();
+
+    // The window that shows this model; set before the start-up sequence.
+    void setWindow(CashlookWindow* window);
+
+    // When the window is created: formats, command-line file, data folder and placement.
+    void initWorkspace();
+    // The window's place: the saved one, or 10/10/938/708 when there is none.
+    QRect initialGeometry() const;
+    // When the window is first shown: settings, files, holidays, titles, the first view.
+    void prepareMainWindow();
+    // Reads "tallyrix.conf" and "ini/backup.conf"; at start-up also opens the start file.
+    void loadStartSettings(bool startUp);
+    // The close guard; false keeps the window open. The placement and the backup
+    // list are written in any case.
+    bool FormCloseQuery(const QRect& geometry);
+
+    // Tool tabs and pages.
+    void toolTabChanged(ToolTab tab);
+    ToolTab toolTab() const { return m_toolTab; }
+    WorkPage workPage() const { return m_workPage; }
+    SidePage sidePage() const { return m_sidePage; }
+    bool sidePanelVisible() const {
+        return m_workPage == WorkPage::Ledger || m_workPage == WorkPage::PrintPreview;
+    }
+    bool editMenuEnabled() const { return m_editMenuEnabled; }
+
+    // Commands of the cash book.
+    void note1() { m_ledger.notes_change(LedgerView::MainBookTarget); }
+    void note2() { m_ledger.notes_change(LedgerView::PettyCashTarget); }
+    void note3() { m_ledger.notes_change(LedgerView::BankTarget); }
+    void datainput() { m_entry.datainput(); }
+    void dataedit() { m_entry.dataedit(); }
+    void moveDownEntry() { m_entry.moveDown(); }
+    void moveTop() { m_ledger.moveTop(); }
+    void MoveDown() { m_ledger.MoveDown(); }
+    void datesearch(bool on) { m_ledger.state().dayMode = on; }
+    void searchKamoku();
+    void accountListClick(int index);
+    // Commands of the year file.
+    void masterKamoku();
+    void new1data() { m_newYear.new1dataExecute(); }
+    void new2Data() { m_newYear.new2DataExecute(); }
+    void makeNextData() { m_newYear.makeNextDataExecute(); }
+    void fileopen() { m_files.fileopenExecute(); }
+    void filesave() { m_files.saveCurrentFile(); }
+    void fileAsSave() { m_files.fileAsSaveExecute(); }
+    void backupEntry(int n) { m_files.back_1Click(n); }
+    // Other commands.
+    void dateAgain() { m_ledger.dateAgain(); }
+    void kingakuAgain() { m_ledger.kingakuAgain(); }
+    void calcExec();
+    void cashcalcExec();
+    void manual();
+    void releaseVersion();
+    // "環境設定": the dialog, then the settings, layout, periods and balances anew.
+    void configExec();
+    // "現在の画面デザインを保存する".
+    void mdisplay_write();
+    // The side pane was dragged; it never closes completely.
+    int splitterMoved(int leftWidth) const { return std::max(leftWidth, 1); }
+
+    // The calendar of the side panel.
+    void calendarDayClicked(int cell, bool shift);
+    void calendarPrevious() { m_calendar.previousMonth(); }
+    void calendarNext() { m_calendar.nextMonth(); }
+    void calendarToday() { m_ledger.Panel1Click(); }
+
+    // The parts, for the window to show.
+    Workspace& workspace() { return m_ws; }
+    LedgerView& ledger() { return m_ledger; }
+    LedgerSearch& search() { return m_search; }
+    FileCommands& files() { return m_files; }
+    CalendarMonth& calendar() { return m_calendar; }
+    Holidays& holidays() { return m_holidays; }
+    Tfdatain& datain() { return m_datain; }
+    const StartSettings& settings() const { return m_settings; }
+    const QStringList& accountTitles() const { return m_accountTitles; }
+    const Folders& folders() const { return m_folders; }
+    const Layout& layout() const { return m_layout; }
+    const QString& commandLineFile() const { return m_commandLineFile; }
+    // The status line: panels 0..7, the file path and company name included.
+    QString statusPanel(int index) const;
+
+private:
+    class Listener;
+    void loadAccountTitles();
+    void loadLayoutIntoWindow();
+    QString settingsFile() const { return m_folders.dataFile(QStringLiteral("tallyrix.conf")); }
+
+    Prompter& m_prompter;
+    Folders m_folders;
+    QStringList m_arguments;
+    Clock m_clock;
+    CashlookWindow* m_window = nullptr;
+    std::unique_ptr<Listener> m_listener;
+
+    Workspace m_ws;
+    StartSettings m_settings;
+    LedgerView m_ledger;
+    LedgerSearch m_search;
+    FileCommands m_files;
+    NewYearCommands m_newYear;
+    Holidays m_holidays;
+    CalendarMonth m_calendar;
+    QStringList m_accountTitles;
+    Layout m_layout;
+    NotesSelectChooser m_chooser;
+    Tfdatain m_datain;
+    EntryCommands m_entry;
+
+    QString m_commandLineFile;
+    ToolTab m_toolTab = ToolTab::CashBook;
+    WorkPage m_workPage = WorkPage::Ledger;
+    SidePage m_sidePage = SidePage::Accounts;
+    bool m_editMenuEnabled = true;
+};
+
+}  // namespace tallyrix

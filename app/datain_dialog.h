@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <functional>
+
+#include "entry/entry_commands.h"
+#include "entry/udatain.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTabWidget;
+class QTableWidget;
+
+namespace tallyrix {
+
+class CalendarWidget;
+class NumericEdit;
+class PreeditGuard;
+
+// The entry dialog: the date on its calendar, the account title or book picked
+// from the list pages, the description with its registered list, one amount.
+// Every click and key is handed to the model; after each the dialog shows the
+// model again and closes when the model has closed.
+class DatainDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // The model is opened (new or edit) before the dialog is shown with exec().
+    DatainDialog(Tfdatain& model, QWidget* parent = nullptr);
+    ~DatainDialog() override;
+
+    // Shows the model's fields, lists, grid and calendar.
+    void refresh();
+
+    // "閉じる", Esc and the window frame.
+    void reject() override;
+
+private:
+    QWidget* createDatePanel();
+    QTabWidget* createPages();
+    QWidget* createFields();
+    QWidget* createDescriptionGrid();
+    QWidget* createAmountsAndButtons();
+    void connectModel();
+    void act(const std::function<void()>& action);
+    void registerEntry();
+    void enterIn(QLineEdit* edit);
+    void refreshPages();
+    void refreshGrid();
+
+    Tfdatain& m_model;
+    PreeditGuard* m_guard;
+    CalendarWidget* m_calendar = nullptr;
+    QLineEdit* m_year = nullptr;
+    QLineEdit* m_month = nullptr;
+    QLineEdit* m_day = nullptr;
+    QTabWidget* m_pages = nullptr;
+    std::array<QListWidget*, 3> m_lists{};
+    QLabel* m_titleLabel = nullptr;
+    QLineEdit* m_title = nullptr;
+    QLineEdit* m_description = nullptr;
+    QTableWidget* m_grid = nullptr;
+    NumericEdit* m_income = nullptr;
+    NumericEdit* m_expense = nullptr;
+    QCheckBox* m_continuous = nullptr;
+    QPushButton* m_register = nullptr;
+    QPushButton* m_delete = nullptr;
+    QPushButton* m_close = nullptr;
+    bool m_refreshing = false;
+};
+
+// Shows the entry dialog of the main window.
+class DatainDialogWindow : public DatainWindow {
+public:
+    explicit DatainDialogWindow(QWidget* parent = nullptr) : m_parent(parent) {}
+    void showModal(Tfdatain& dialog) override;
+
+private:
+    QWidget* m_parent;
+};
+
+}  // namespace tallyrix

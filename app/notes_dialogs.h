@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+#include "entry/UnoteData.h"
+#include "entry/Unotes_select.h"
+
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QTableWidget;
+
+namespace tallyrix {
+
+class NumericEdit;
+class PreeditGuard;
+
+// The book dialog of one kind: the books with their opening balances, to pick
+// the one to show or to add, rename and delete books.
+class NotesSelectDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    NotesSelectDialog(Tfnotes_select& model, QWidget* parent = nullptr);
+
+    void refresh();
+    // "キャンセル", Esc and the window frame.
+    void reject() override;
+
+    // The grid's context menu: "新規追加", "名称・残高変更", "削　除".
+    QMenu* contextMenu() const { return m_menu; }
+
+private:
+    void act(const std::function<void()>& action);
+
+    Tfnotes_select& m_model;
+    QTableWidget* m_grid;
+    QMenu* m_menu;
+    QPushButton* m_add;
+    QPushButton* m_select;
+    QPushButton* m_cancel;
+    bool m_refreshing = false;
+};
+
+// The book data dialog: the name and opening balance of one book.
+class NoteDataDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    NoteDataDialog(TfnotesData& model, QWidget* parent = nullptr);
+
+    void refresh();
+    void reject() override;
+
+private:
+    void act(const std::function<void()>& action);
+
+    TfnotesData& m_model;
+    PreeditGuard* m_guard;
+    QLineEdit* m_name;
+    NumericEdit* m_balance;
+    QPushButton* m_execute;
+    QPushButton* m_cancel;
+};
+
+// Shows the book dialogs of the main window.
+class NotesDialogsWindow : public NotesSelectView {
+public:
+    explicit NotesDialogsWindow(QWidget* parent = nullptr) : m_parent(parent) {}
+    void showNotesSelect(Tfnotes_select& dialog) override;
+    void showNoteData(TfnotesData& dialog) override;
+
+private:
+    QWidget* m_parent;
+};
+
+}  // namespace tallyrix

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <functional>
+
+#include "settings/uclconfig.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class QWidget;
+
+namespace tallyrix {
+
+class NumericEdit;
+
+// The environment settings dialog "環境設定": usage type, start-up option, company
+// name, red negatives, the start month, year and balance, and the twelve periods
+// with their closing days and locks. Every edit goes to the model at once; the
+// dialog shows the model again after each and closes when the model has closed.
+class SettingsDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    SettingsDialog(Tfclconfig& model, QWidget* parent = nullptr);
+
+    void refresh();
+    // "閉じる", Esc and the window frame.
+    void reject() override;
+
+private:
+    // The controls of period n, named "p"n, "s"n, "e"n and "l"n.
+    struct PeriodControls {
+        QLabel* caption = nullptr;
+        QDateEdit* start = nullptr;
+        QLabel* to = nullptr;
+        QDateEdit* end = nullptr;
+        QCheckBox* lock = nullptr;
+    };
+
+    QWidget* createGeneralSettings();
+    QWidget* createStartSettings();
+    QWidget* createPeriods();
+    void createButtons();
+    void connectModel();
+    void act(const std::function<void()>& action);
+    void refreshGeneral();
+    void refreshStart();
+    void refreshPeriods();
+
+    Tfclconfig& m_model;
+    QButtonGroup* m_usageType = nullptr;
+    QButtonGroup* m_startOption = nullptr;
+    QLineEdit* m_startDataFile = nullptr;
+    QPushButton* m_browse = nullptr;
+    QLineEdit* m_companyName = nullptr;
+    QCheckBox* m_negativeInRed = nullptr;
+    QComboBox* m_fontType = nullptr;
+    QComboBox* m_fontSize = nullptr;
+    QButtonGroup* m_startMonth = nullptr;
+    QSpinBox* m_startYear = nullptr;
+    NumericEdit* m_openingBalance = nullptr;
+    std::array<PeriodControls, 13> m_periods{};  // by period number 1..12
+    QPushButton* m_monthEnd = nullptr;
+    QPushButton* m_fromStartMonth = nullptr;
+    QPushButton* m_apply = nullptr;
+    QPushButton* m_close = nullptr;
+    bool m_refreshing = false;
+};
+
+// Shows the settings dialog for the settings command.
+class SettingsDialogWindow : public SettingsDialogView {
+public:
+    explicit SettingsDialogWindow(QWidget* parent = nullptr) : m_parent(parent) {}
+    void showSettingsModal(Tfclconfig& dialog) override;
+
+private:
+    QWidget* m_parent;
+};
+
+}  // namespace tallyrix

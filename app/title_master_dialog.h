@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+#include "entry/Uedit_dlg.h"
+#include "entry/ukamokureg.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QStatusBar;
+class QTableWidget;
+
+namespace tallyrix {
+
+class GradientPanel;
+class PreeditGuard;
+
+// The account-title dialog, "科目設定" or "科目検索": the 60 titles of the master
+// in 4 columns of 15 under a header row and column. It shows the model and
+// forwards clicks; it closes when the model has closed.
+class TitleMasterDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    TitleMasterDialog(TFkamokureg& model, QWidget* parent = nullptr);
+
+    void refresh();
+
+    // "キャンセル", Esc and the window frame.
+    void reject() override;
+
+private:
+    void act(const std::function<void()>& action);
+    void refreshGrid();
+    void refreshSelection();
+
+    TFkamokureg& m_model;
+    GradientPanel* m_heading;
+    QTableWidget* m_grid;
+    QStatusBar* m_status;
+    QList<QLabel*> m_panels;
+    QPushButton* m_update;
+    QPushButton* m_cancel;
+    bool m_refreshing = false;
+};
+
+// The title editor: one line for the title, "実　行" and "キャンセル".
+class TitleEditorDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    TitleEditorDialog(Tfedit_dlg& model, QWidget* parent = nullptr);
+
+    void refresh();
+    void reject() override;
+
+private:
+    void act(const std::function<void()>& action);
+
+    Tfedit_dlg& m_model;
+    PreeditGuard* m_guard;
+    QLineEdit* m_edit;
+    QPushButton* m_execute;
+    QPushButton* m_cancel;
+};
+
+// Shows the title editor modally.
+void showTitleEditorDialog(Tfedit_dlg& editor, QWidget* parent);
+
+// What the account-title dialog asks of its window: the title editor and the beep.
+class TitleMasterWindow : public TitleMasterView {
+public:
+    explicit TitleMasterWindow(QWidget* parent = nullptr) : m_parent(parent) {}
+    void showTitleEditor(Tfedit_dlg& editor) override;
+    void beep() override;
+
+private:
+    QWidget* m_parent;
+};
+
+}  // namespace tallyrix
