@@ -193,3 +193,63 @@ TEST_F(ShortcutTest, PageKeysMoveTheSelectionBeforeTheGridSeesThem) {
 }
 
 }  // namespace
+
+#include <QDateEdit>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTimer>
+
+namespace {
+
+// The settings dialog from the main window: its refusals keep it open, and an
+// apply closes it and the window re-reads the settings.
+TEST_F(MainWindowTest, SettingsRefuseThenApplyAndAreReadAgain) {
+    const QString path = yearCopy("business_2015.exv");
+    auto window = start({QStringLiteral("tallyrix6"), path});
+    prompter.clear();
+    QStringList seen;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        auto* year = dialog->findChild<QSpinBox*>(QStringLiteral("NValEdit2"));
+        auto* apply = dialog->findChild<QPushButton*>(QStringLiteral("Button4"));
+        auto* may = dialog->findChild<QDateEdit*>(QStringLiteral("s5"));
+        ASSERT_TRUE(year && apply && may);
+
+        year->setValue(1899);
+        apply->click();
+        year->setValue(2015);
+        may->setDate(QDate(2015, 4, 10));  // "5月" starts before "4月" ends
+        apply->click();
+        may->setDate(QDate(2015, 4, 21));
+        QLineEdit* company = dialog->findChild<QLineEdit*>(QStringLiteral("company_name"));
+        for (const QChar c : QStringLiteral("山田商店")) {
+            QKeyEvent typed(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(company, &typed);
+        }
+        seen = noticeTexts();
+        apply->click();
+    });
+    window->action("configExec")->trigger();
+    EXPECT_EQ(seen,
+              (QStringList{"開始年度が小さすぎます。", "5月の締日設定：前月より前になっています"}));
+    EXPECT_EQ(noticeTexts().last(), QStringLiteral("環境設定を登録しました。"));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(window->model().statusPanel(5), QStringLiteral("山田商店"));
+    EXPECT_TRUE(window->model().workspace().modified);
+    TLightStrings conf;
+    conf.LoadFromFile(folders.dataFile("tallyrix.conf"));
+    EXPECT_EQ(conf.Get(1), QStringLiteral("[COMPANY_NAME]=山田商店"));
+}
+
+TEST_F(MainWindowTest, SettingsAreRefusedDuringATitleSearch) {
+    auto window = start({QStringLiteral("tallyrix6"), yearCopy("business_2015.exv")});
+    prompter.clear();
+    window->model().search().accountListClick(QStringLiteral("売上"));
+    window->action("configExec")->trigger();
+    EXPECT_EQ(noticeTexts(), QStringList{"科目検索指定時は環境設定の変更はできません"});
+}
+
+}  // namespace
