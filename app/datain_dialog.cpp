@@ -53,7 +53,7 @@ QPushButton* button(const QString& text, const QString& name, QWidget* parent) {
 }  // namespace
 
 DatainDialog::DatainDialog(Tfdatain& model, QWidget* parent)
-    : QDialog(parent), m_model(model), m_guard(new PreeditGuard(this)) {
+    : ModelDialog(parent), m_model(model), m_guard(new PreeditGuard(this)) {
     setObjectName(QStringLiteral("datain"));
     setWindowTitle(applicationTitle());
 
@@ -260,14 +260,6 @@ void DatainDialog::connectModel() {
     connect(m_delete, &QPushButton::clicked, this,
             [this] { act([this] { m_model.deleteEntry(); }); });
     connect(m_close, &QPushButton::clicked, this, &DatainDialog::reject);
-}
-
-void DatainDialog::act(const std::function<void()>& action) {
-    action();
-    refresh();
-    if (m_model.closed()) {
-        accept();
-    }
 }
 
 void DatainDialog::registerEntry() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/model_dialog.h"
+
 #include <QDialog>
 #include <array>
 #include <functional>
@@ -25,7 +27,7 @@ class PreeditGuard;
 // from the list pages, the description with its registered list, one amount.
 // Every click and key is handed to the model; after each the dialog shows the
 // model again and closes when the model has closed.
-class DatainDialog : public QDialog {
+class DatainDialog : public ModelDialog {
     Q_OBJECT
 
 public:
@@ -34,7 +36,7 @@ public:
     ~DatainDialog() override;
 
     // Shows the model's fields, lists, grid and calendar.
-    void refresh();
+    void refresh() override;
 
     // "閉じる", Esc and the window frame.
     void reject() override;
@@ -46,7 +48,7 @@ private:
     QWidget* createDescriptionGrid();
     QWidget* createAmountsAndButtons();
     void connectModel();
-    void act(const std::function<void()>& action);
+    bool modelClosed() const override { return m_model.closed(); }
     void registerEntry();
     void enterIn(QLineEdit* edit);
     void refreshPages();

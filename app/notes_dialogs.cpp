@@ -40,7 +40,7 @@ QAction* menuAction(QMenu* menu, const QString& text, const QString& name) {
 }  // namespace
 
 NotesSelectDialog::NotesSelectDialog(Tfnotes_select& model, QWidget* parent)
-    : QDialog(parent),
+    : ModelDialog(parent),
       m_model(model),
       m_grid(new QTableWidget(0, 2, this)),
       m_menu(new QMenu(this)),
@@ -101,14 +101,6 @@ NotesSelectDialog::NotesSelectDialog(Tfnotes_select& model, QWidget* parent)
     refresh();
 }
 
-void NotesSelectDialog::act(const std::function<void()>& action) {
-    action();
-    refresh();
-    if (m_model.closed()) {
-        accept();
-    }
-}
-
 void NotesSelectDialog::reject() {
     act([this] { m_model.cancelClick(); });
 }
@@ -137,7 +129,7 @@ void NotesSelectDialog::refresh() {
 }
 
 NoteDataDialog::NoteDataDialog(TfnotesData& model, QWidget* parent)
-    : QDialog(parent),
+    : ModelDialog(parent),
       m_model(model),
       m_guard(new PreeditGuard(this)),
       m_name(new QLineEdit(this)),
@@ -189,14 +181,6 @@ NoteDataDialog::NoteDataDialog(TfnotesData& model, QWidget* parent)
     connect(m_cancel, &QPushButton::clicked, this, &NoteDataDialog::reject);
 
     refresh();
-}
-
-void NoteDataDialog::act(const std::function<void()>& action) {
-    action();
-    refresh();
-    if (m_model.closed()) {
-        accept();
-    }
 }
 
 void NoteDataDialog::reject() {

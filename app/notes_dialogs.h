@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/model_dialog.h"
+
 #include <QDialog>
 #include <functional>
 
@@ -19,13 +21,13 @@ class PreeditGuard;
 
 // The book dialog of one kind: the books with their opening balances, to pick
 // the one to show or to add, rename and delete books.
-class NotesSelectDialog : public QDialog {
+class NotesSelectDialog : public ModelDialog {
     Q_OBJECT
 
 public:
     NotesSelectDialog(Tfnotes_select& model, QWidget* parent = nullptr);
 
-    void refresh();
+    void refresh() override;
     // "キャンセル", Esc and the window frame.
     void reject() override;
 
@@ -33,7 +35,7 @@ public:
     QMenu* contextMenu() const { return m_menu; }
 
 private:
-    void act(const std::function<void()>& action);
+    bool modelClosed() const override { return m_model.closed(); }
 
     Tfnotes_select& m_model;
     QTableWidget* m_grid;
@@ -45,17 +47,17 @@ private:
 };
 
 // The book data dialog: the name and opening balance of one book.
-class NoteDataDialog : public QDialog {
+class NoteDataDialog : public ModelDialog {
     Q_OBJECT
 
 public:
     NoteDataDialog(TfnotesData& model, QWidget* parent = nullptr);
 
-    void refresh();
+    void refresh() override;
     void reject() override;
 
 private:
-    void act(const std::function<void()>& action);
+    bool modelClosed() const override { return m_model.closed(); }
 
     TfnotesData& m_model;
     PreeditGuard* m_guard;

@@ -67,7 +67,7 @@ void setDate(QDateEdit* edit, const QDate& date) {
 }  // namespace
 
 SettingsDialog::SettingsDialog(Tfclconfig& model, QWidget* parent)
-    : QDialog(parent), m_model(model) {
+    : ModelDialog(parent), m_model(model) {
     setObjectName(QStringLiteral("clconfig"));
     setWindowTitle(m_model.windowTitle());
 
@@ -312,14 +312,6 @@ void SettingsDialog::connectModel() {
     connect(m_apply, &QPushButton::clicked, this,
             [this] { act([this] { m_model.Button4Click(); }); });
     connect(m_close, &QPushButton::clicked, this, &SettingsDialog::reject);
-}
-
-void SettingsDialog::act(const std::function<void()>& action) {
-    action();
-    refresh();
-    if (m_model.closed()) {
-        accept();
-    }
 }
 
 void SettingsDialog::reject() {

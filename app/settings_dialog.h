@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/model_dialog.h"
+
 #include <QDialog>
 #include <array>
 #include <functional>
@@ -25,13 +27,13 @@ class NumericEdit;
 // name, red negatives, the start month, year and balance, and the twelve periods
 // with their closing days and locks. Every edit goes to the model at once; the
 // dialog shows the model again after each and closes when the model has closed.
-class SettingsDialog : public QDialog {
+class SettingsDialog : public ModelDialog {
     Q_OBJECT
 
 public:
     SettingsDialog(Tfclconfig& model, QWidget* parent = nullptr);
 
-    void refresh();
+    void refresh() override;
     // "閉じる", Esc and the window frame.
     void reject() override;
 
@@ -50,7 +52,7 @@ private:
     QWidget* createPeriods();
     void createButtons();
     void connectModel();
-    void act(const std::function<void()>& action);
+    bool modelClosed() const override { return m_model.closed(); }
     void refreshGeneral();
     void refreshStart();
     void refreshPeriods();

@@ -33,7 +33,7 @@ QPushButton* button(const QString& text, const QString& name, QWidget* parent) {
 }  // namespace
 
 TitleMasterDialog::TitleMasterDialog(TFkamokureg& model, QWidget* parent)
-    : QDialog(parent),
+    : ModelDialog(parent),
       m_model(model),
       m_heading(new GradientPanel(this)),
       m_grid(new QTableWidget(kTitleRows, kTitleColumns, this)),
@@ -122,14 +122,6 @@ TitleMasterDialog::TitleMasterDialog(TFkamokureg& model, QWidget* parent)
     refresh();
 }
 
-void TitleMasterDialog::act(const std::function<void()>& action) {
-    action();
-    refresh();
-    if (m_model.closed()) {
-        accept();
-    }
-}
-
 void TitleMasterDialog::reject() {
     act([this] { m_model.cancelClick(); });
 }
@@ -174,7 +166,7 @@ void TitleMasterDialog::refreshSelection() {
 }
 
 TitleEditorDialog::TitleEditorDialog(Tfedit_dlg& model, QWidget* parent)
-    : QDialog(parent),
+    : ModelDialog(parent),
       m_model(model),
       m_guard(new PreeditGuard(this)),
       m_edit(new QLineEdit(this)),
@@ -212,14 +204,6 @@ TitleEditorDialog::TitleEditorDialog(Tfedit_dlg& model, QWidget* parent)
     connect(m_cancel, &QPushButton::clicked, this, &TitleEditorDialog::reject);
 
     refresh();
-}
-
-void TitleEditorDialog::act(const std::function<void()>& action) {
-    action();
-    refresh();
-    if (m_model.closed()) {
-        accept();
-    }
 }
 
 void TitleEditorDialog::reject() {

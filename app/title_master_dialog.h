@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/model_dialog.h"
+
 #include <QDialog>
 #include <functional>
 
@@ -20,19 +22,19 @@ class PreeditGuard;
 // The account-title dialog, "科目設定" or "科目検索": the 60 titles of the master
 // in 4 columns of 15 under a header row and column. It shows the model and
 // forwards clicks; it closes when the model has closed.
-class TitleMasterDialog : public QDialog {
+class TitleMasterDialog : public ModelDialog {
     Q_OBJECT
 
 public:
     TitleMasterDialog(TFkamokureg& model, QWidget* parent = nullptr);
 
-    void refresh();
+    void refresh() override;
 
     // "キャンセル", Esc and the window frame.
     void reject() override;
 
 private:
-    void act(const std::function<void()>& action);
+    bool modelClosed() const override { return m_model.closed(); }
     void refreshGrid();
     void refreshSelection();
 
@@ -47,17 +49,17 @@ private:
 };
 
 // The title editor: one line for the title, "実　行" and "キャンセル".
-class TitleEditorDialog : public QDialog {
+class TitleEditorDialog : public ModelDialog {
     Q_OBJECT
 
 public:
     TitleEditorDialog(Tfedit_dlg& model, QWidget* parent = nullptr);
 
-    void refresh();
+    void refresh() override;
     void reject() override;
 
 private:
-    void act(const std::function<void()>& action);
+    bool modelClosed() const override { return m_model.closed(); }
 
     Tfedit_dlg& m_model;
     PreeditGuard* m_guard;

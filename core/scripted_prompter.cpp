@@ -106,26 +106,18 @@ std::optional<QString> ScriptedPrompter::inputBox(const QString& caption, const 
     return nextText(m_records.back());
 }
 
-std::optional<QString> ScriptedPrompter::openFileName(const FileDialogRequest& request) {
-    m_records.push_back({Kind::OpenFile,
-                         request.title,
-                         {},
-                         request.fileName,
-                         {request.filter},
-                         TaskIcon::None,
-                         request});
+std::optional<QString> ScriptedPrompter::fileDialog(Kind kind, const FileDialogRequest& request) {
+    m_records.push_back(
+        {kind, request.title, {}, request.fileName, {request.filter}, TaskIcon::None, request});
     return nextText(m_records.back());
 }
 
+std::optional<QString> ScriptedPrompter::openFileName(const FileDialogRequest& request) {
+    return fileDialog(Kind::OpenFile, request);
+}
+
 std::optional<QString> ScriptedPrompter::saveFileName(const FileDialogRequest& request) {
-    m_records.push_back({Kind::SaveFile,
-                         request.title,
-                         {},
-                         request.fileName,
-                         {request.filter},
-                         TaskIcon::None,
-                         request});
-    return nextText(m_records.back());
+    return fileDialog(Kind::SaveFile, request);
 }
 
 }  // namespace tallyrix

@@ -57,6 +57,7 @@ public:
 private:
     DialogResult nextResult(const Record& question);
     std::optional<QString> nextText(const Record& question);
+    std::optional<QString> fileDialog(Kind kind, const FileDialogRequest& request);
 
     std::vector<Record> m_records;
     std::deque<Answer> m_answers;

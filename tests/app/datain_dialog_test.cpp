@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/gui_events.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QInputMethodEvent>
@@ -26,35 +28,6 @@ using namespace tallyrix;
 using namespace tallyrix::test;
 
 namespace {
-
-void mouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
-    QMouseEvent event(type, at, target->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
-}
-
-void click(QWidget* target, QPoint at) {
-    mouse(target, QEvent::MouseButtonPress, at, Qt::LeftButton);
-    mouse(target, QEvent::MouseButtonRelease, at, Qt::NoButton);
-}
-
-void doubleClick(QWidget* target, QPoint at) {
-    click(target, at);
-    mouse(target, QEvent::MouseButtonDblClick, at, Qt::LeftButton);
-    mouse(target, QEvent::MouseButtonRelease, at, Qt::NoButton);
-}
-
-void key(QWidget* target, int code, const QString& text = QString()) {
-    QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier, text);
-    QApplication::sendEvent(target, &press);
-    QKeyEvent release(QEvent::KeyRelease, code, Qt::NoModifier, text);
-    QApplication::sendEvent(target, &release);
-}
-
-void typeText(QWidget* target, const QString& text) {
-    for (const QChar c : text) {
-        key(target, 0, QString(c));
-    }
-}
 
 // What an input method sends while the user types a reading, and when it commits.
 void preedit(QWidget* target, const QString& reading) {

@@ -13,6 +13,7 @@
 #include "app/program.h"
 #include "core/LightStr.h"
 #include "core/scripted_prompter.h"
+#include "tests/support/gui_events.h"
 #include "tests/support/temp_dir.h"
 #include "widgets/ledger_grid.h"
 
@@ -224,11 +225,7 @@ TEST_F(MainWindowTest, SettingsRefuseThenApplyAndAreReadAgain) {
         may->setDate(QDate(2015, 4, 10));  // "5月" starts before "4月" ends
         apply->click();
         may->setDate(QDate(2015, 4, 21));
-        QLineEdit* company = dialog->findChild<QLineEdit*>(QStringLiteral("company_name"));
-        for (const QChar c : QStringLiteral("山田商店")) {
-            QKeyEvent typed(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(company, &typed);
-        }
+        typeText(dialog->findChild<QLineEdit*>(QStringLiteral("company_name")), QStringLiteral("山田商店"));
         seen = noticeTexts();
         apply->click();
     });

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/gui_events.h"
+
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -21,43 +23,6 @@ using namespace tallyrix;
 using namespace tallyrix::test;
 
 namespace {
-
-void mouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
-    QMouseEvent event(type, at, target->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
-}
-
-void click(QWidget* target, QPoint at) {
-    mouse(target, QEvent::MouseButtonPress, at, Qt::LeftButton);
-    mouse(target, QEvent::MouseButtonRelease, at, Qt::NoButton);
-}
-
-void doubleClick(QWidget* target, QPoint at) {
-    click(target, at);
-    mouse(target, QEvent::MouseButtonDblClick, at, Qt::LeftButton);
-    mouse(target, QEvent::MouseButtonRelease, at, Qt::NoButton);
-}
-
-void typeText(QWidget* target, const QString& text) {
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(target, &press);
-    }
-}
-
-// Runs `act` on the modal dialog once it shows, from the event loop it runs.
-void whenModalShows(const std::function<void(QWidget*)>& act) {
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            act(modal);
-        }
-    });
-    timer->start();
-}
 
 // Fills the book data dialog as the user would and presses "実　行".
 void fillBookData(const QString& name, const QString& balance) {

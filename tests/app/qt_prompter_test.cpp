@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/gui_events.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -10,22 +12,9 @@
 #include <functional>
 
 using namespace tallyrix;
+using namespace tallyrix::test;
 
 namespace {
-
-// Runs `inspect` on the modal window once it shows, then lets it close.
-void whenModalShows(const std::function<void(QWidget*)>& inspect) {
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, inspect] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            inspect(modal);
-        }
-    });
-    timer->start();
-}
 
 QPushButton* buttonWithText(QWidget* window, const QString& text) {
     for (QPushButton* button : window->findChildren<QPushButton*>()) {

@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "core/scripted_prompter.h"
+#include "tests/support/gui_events.h"
 #include "tests/support/temp_dir.h"
 #include "widgets/numeric_edit.h"
 #include "yearfile/workspace.h"
@@ -25,22 +26,6 @@ using namespace tallyrix;
 using namespace tallyrix::test;
 
 namespace {
-
-void mouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
-    QMouseEvent event(type, at, target->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
-}
-
-void key(QWidget* target, int code, const QString& text = QString()) {
-    QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier, text);
-    QApplication::sendEvent(target, &press);
-}
-
-void typeText(QWidget* target, const QString& text) {
-    for (const QChar c : text) {
-        key(target, 0, QString(c));
-    }
-}
 
 // The dialog over the business year 2015 (start month 4, closing day 20, "7月"
 // locked, opening balance 100000) with its own data folder.

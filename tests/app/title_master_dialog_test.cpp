@@ -18,6 +18,7 @@
 #include <memory>
 
 #include "core/scripted_prompter.h"
+#include "tests/support/gui_events.h"
 #include "tests/support/temp_dir.h"
 #include "widgets/gradient_panel.h"
 
@@ -25,43 +26,6 @@ using namespace tallyrix;
 using namespace tallyrix::test;
 
 namespace {
-
-void mouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
-    QMouseEvent event(type, at, target->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
-}
-
-void doubleClick(QWidget* target, QPoint at) {
-    mouse(target, QEvent::MouseButtonPress, at, Qt::LeftButton);
-    mouse(target, QEvent::MouseButtonRelease, at, Qt::NoButton);
-    mouse(target, QEvent::MouseButtonDblClick, at, Qt::LeftButton);
-    mouse(target, QEvent::MouseButtonRelease, at, Qt::NoButton);
-}
-
-void key(QWidget* target, int code, const QString& text = QString()) {
-    QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier, text);
-    QApplication::sendEvent(target, &press);
-}
-
-void typeText(QWidget* target, const QString& text) {
-    for (const QChar c : text) {
-        key(target, 0, QString(c));
-    }
-}
-
-// Runs `act` on the modal dialog once it shows, from the event loop it runs.
-void whenModalShows(const std::function<void(QWidget*)>& act) {
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            act(modal);
-        }
-    });
-    timer->start();
-}
 
 // The title editor's window with the beep counted instead of sounded.
 class CountingTitleWindow : public TitleMasterWindow {
