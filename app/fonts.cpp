@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QPalette>
+#include <QToolTip>
 
 namespace tallyrix {
 
@@ -22,6 +24,11 @@ void installJapaneseFonts() {
     QFont font(QStringLiteral("メイリオ"));
     font.setPointSize(9);
     QApplication::setFont(font);
+    // Hints on a lime background.
+    QPalette hints = QToolTip::palette();
+    hints.setColor(QPalette::ToolTipBase, QColor(0, 255, 0));
+    hints.setColor(QPalette::ToolTipText, Qt::black);
+    QToolTip::setPalette(hints);
 }
 
 }  // namespace tallyrix
