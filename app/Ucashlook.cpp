@@ -121,7 +121,6 @@ void Tfcashlook::createActions() {
         m_actions.insert(QLatin1String(spec.name), action);
     }
     CashlookModel& m = *m_model;
-    LedgerView& ledger = m.ledger();
     LedgerSearch& search = m.search();
     bind(QStringLiteral("note1"), [&m] { m.note1(); });
     bind(QStringLiteral("note2"), [&m] { m.note2(); });
@@ -162,7 +161,6 @@ void Tfcashlook::createActions() {
          [&m] { m.toolTabChanged(CashlookModel::ToolTab::MonthlyTable); });
     connect(m_actions.value(QStringLiteral("FileExit1")), &QAction::triggered, this,
             &QWidget::close);
-    (void)ledger;
 
     for (int n = 1; n <= BackupMenu::kEntries; ++n) {
         auto* action = new QAction(QStringLiteral("---"), this);

@@ -201,8 +201,7 @@ bool Tfdatain::refused(const QString& heading, const QString& text) {
 }
 
 // The checks of the amounts, the title and the description, in their order.
-bool Tfdatain::checkFields(bool& blankLine) {
-    blankLine = false;
+bool Tfdatain::checkFields() {
     const Amount zero;
     if (m_income > zero && m_expense > zero) {
         return refused(
@@ -219,11 +218,8 @@ bool Tfdatain::checkFields(bool& blankLine) {
         const DialogResult answer = m_prompter.taskMessage(
             applicationTitle(), QString(), TaskButtons::YesNo, TaskIcon::Question,
             QStringLiteral("空白行として登録しますか？"));
-        if (answer != DialogResult::Yes) {
-            return false;
-        }
-        blankLine = true;
-        return true;
+        // A blank line needs neither a title nor a description.
+        return answer == DialogResult::Yes;
     }
     if (isBlank(m_title)) {
         return refused(check(), QStringLiteral("科目が入力されていません"));
@@ -305,8 +301,7 @@ void Tfdatain::place(const QString& line) {
 }
 
 bool Tfdatain::registerEntry() {
-    bool blankLine = false;
-    if (!checkFields(blankLine)) {
+    if (!checkFields()) {
         return false;
     }
     // Text the year file cannot hold would come back as "?".
@@ -324,7 +319,6 @@ bool Tfdatain::registerEntry() {
     m_title = withoutQuotesAndCommas(m_title);
     BookRef counterpart;
     const QString title = storedTitle(counterpart);
-    (void)blankLine;
 
     EntryList& entries = m_ws.entries;
     const bool sameDate = m_mode == Mode::Edit && formatDate(m_date) == m_dateBefore;

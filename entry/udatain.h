@@ -92,7 +92,7 @@ public:
 
 private:
     bool refused(const QString& heading, const QString& text);
-    bool checkFields(bool& blankLine);
+    bool checkFields();
     int periodForDate();
     QString storedTitle(BookRef& counterpart) const;
     QString entryLine(int period, const QString& title, const BookRef& counterpart,

@@ -73,8 +73,7 @@ QStringView Entry::fieldView(int index) const {
 
 QStringList Entry::fields() const {
     QStringList result;
-    const int count = std::max(m_fieldCount, kEntryFieldCount);
-    for (int i = 0; i < count && i < kEntryFieldCount; ++i) {
+    for (int i = 0; i < kEntryFieldCount; ++i) {
         result.append(field(i));
     }
     return result;
