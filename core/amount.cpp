@@ -128,7 +128,7 @@ bool tryParseMoney(QStringView text, Amount& result) {
     return true;
 }
 
-Amount parseMoney(const QString& text) {
+Amount parseMoney(QStringView text) {
     Amount result;
     if (!tryParseMoney(text, result)) {
         throw ConversionError(QStringLiteral("'%1' は正しい金額ではありません。").arg(text));

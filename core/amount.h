@@ -53,7 +53,7 @@ private:
 
 // Reads an amount written in the plain form. Empty text is 0; anything that is
 // not a decimal number raises a ConversionError naming the text.
-Amount parseMoney(const QString& text);
+Amount parseMoney(QStringView text);
 
 // The same, answering false instead of raising.
 bool tryParseMoney(QStringView text, Amount& result);

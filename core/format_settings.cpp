@@ -99,7 +99,7 @@ std::optional<QDate> tryParseDate(QStringView text) {
     return date;
 }
 
-QDate parseDate(const QString& text) {
+QDate parseDate(QStringView text) {
     if (auto date = tryParseDate(text)) {
         return *date;
     }

@@ -43,6 +43,6 @@ QString formatShortTime(const QTime& time);
 // Reads "yyyy/MM/dd", one-digit month and day included ("2015/7/3").
 std::optional<QDate> tryParseDate(QStringView text);
 // The same, raising a ConversionError naming the text.
-QDate parseDate(const QString& text);
+QDate parseDate(QStringView text);
 
 }  // namespace tallyrix

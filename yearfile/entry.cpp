@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "core/errors.h"
 #include "core/format_settings.h"
 
 namespace tallyrix {
@@ -34,19 +33,9 @@ void Entry::read() {
     findFields();
     m_balanceSet = false;
 
-    const QStringView dateText = storedField(DateField);
-    const std::optional<QDate> date = tryParseDate(dateText);
-    if (!date) {
-        throw ConversionError(QStringLiteral("'%1' は正しい日付ではありません。").arg(dateText));
-    }
-    m_day = date->toJulianDay();
-    for (auto [index, target] :
-         {std::pair{IncomeField, &m_income}, std::pair{ExpenseField, &m_expense}}) {
-        const QStringView text = storedField(index);
-        if (!tryParseMoney(text, *target)) {
-            throw ConversionError(QStringLiteral("'%1' は正しい金額ではありません。").arg(text));
-        }
-    }
+    m_day = parseDate(storedField(DateField)).toJulianDay();
+    m_income = parseMoney(storedField(IncomeField));
+    m_expense = parseMoney(storedField(ExpenseField));
 }
 
 QStringView Entry::storedField(int index) const {
