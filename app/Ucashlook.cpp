@@ -20,6 +20,7 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -507,9 +508,12 @@ void Tfcashlook::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!m_prepared) {
         m_prepared = true;
-        m_model->ledger().setVisibleRowCount(m_grid->visibleRowCount());
-        m_model->prepareMainWindow();
-        refreshView();
+        // Once the window stands on the screen, so that the start-up notices appear over it.
+        QTimer::singleShot(0, this, [this] {
+            m_model->ledger().setVisibleRowCount(m_grid->visibleRowCount());
+            m_model->prepareMainWindow();
+            refreshView();
+        });
     }
 }
 

@@ -35,6 +35,8 @@ void QtPrompter::showNotice(const QString& heading, const QString& text) {
                     m_parent);
     box.setInformativeText(displayText(text));
     box.setObjectName(QStringLiteral("notice"));
+    // Room for a sentence on one line before it wraps.
+    box.setStyleSheet(QStringLiteral("QLabel { min-width: 300px; }"));
     box.exec();
 }
 

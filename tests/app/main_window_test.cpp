@@ -37,6 +37,7 @@ protected:
             std::make_unique<Tfcashlook>(prompter, folders, arguments, [] { return kNow; });
         window->show();
         QApplication::setActiveWindow(window.get());
+        QCoreApplication::processEvents();  // the start-up sequence follows the first show
         return window;
     }
     QString yearCopy(const QString& name) {
@@ -225,7 +226,8 @@ TEST_F(MainWindowTest, SettingsRefuseThenApplyAndAreReadAgain) {
         may->setDate(QDate(2015, 4, 10));  // "5月" starts before "4月" ends
         apply->click();
         may->setDate(QDate(2015, 4, 21));
-        typeText(dialog->findChild<QLineEdit*>(QStringLiteral("company_name")), QStringLiteral("山田商店"));
+        typeText(dialog->findChild<QLineEdit*>(QStringLiteral("company_name")),
+                 QStringLiteral("山田商店"));
         seen = noticeTexts();
         apply->click();
     });
