@@ -166,11 +166,11 @@ void LedgerView::appendCarryIn() {
     m_rows.push_back(row);
 }
 
-bool LedgerView::appendEntryRow(int index, QString& lastDate, Amount& runningSum) {
+void LedgerView::appendEntryRow(int index, QString& lastDate, Amount& runningSum) {
     const Entry& entry = m_ws.entries.at(index);
     const ViewState& s = m_state;
     if (s.dayMode && entry.date() != s.selectedDate) {
-        return false;
+        return;
     }
     const BookRef own{entry.field(KindField), entry.field(NameField)};
     const BookRef counter{entry.field(CounterKindField), entry.field(CounterNameField)};
@@ -178,20 +178,20 @@ bool LedgerView::appendEntryRow(int index, QString& lastDate, Amount& runningSum
     const bool isOwn = own == current;
     const bool isCounter = counter == current;
     if (!isOwn && !isCounter && !(s.allBooksBox && own.kind == counter.kind)) {
-        return false;
+        return;
     }
     if (!s.accountFilter.isEmpty() && entry.field(TitleField) != s.accountFilter) {
-        return false;
+        return;
     }
     if (!s.descriptionFilter.isEmpty() &&
         !entry.field(DescriptionField).contains(s.descriptionFilter)) {
-        return false;
+        return;
     }
     if (!s.incomeFilter.isEmpty() && entry.field(IncomeField) != s.incomeFilter) {
-        return false;
+        return;
     }
     if (!s.expenseFilter.isEmpty() && entry.field(ExpenseField) != s.expenseFilter) {
-        return false;
+        return;
     }
 
     LedgerRow row;
@@ -236,7 +236,6 @@ bool LedgerView::appendEntryRow(int index, QString& lastDate, Amount& runningSum
     }
     row.lineIndex = QString::number(index);
     m_rows.push_back(row);
-    return true;
 }
 
 void LedgerView::padRows() {

@@ -118,7 +118,8 @@ public:
 private:
     void buildRows();
     void appendCarryIn();
-    bool appendEntryRow(int index, QString& lastDate, Amount& runningSum);
+    // Appends the row of one line unless the view's book, day or filters leave it out.
+    void appendEntryRow(int index, QString& lastDate, Amount& runningSum);
     void padRows();
     void setTitleLabel();
     void setRangeLabel();

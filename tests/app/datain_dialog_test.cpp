@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/counting_beeper.h"
 #include "tests/support/gui_events.h"
 
 #include <QApplication>
@@ -40,12 +41,6 @@ void commit(QWidget* target, const QString& text) {
     event.setCommitString(text);
     QApplication::sendEvent(target, &event);
 }
-
-class CountingBeeper : public Beeper {
-public:
-    void beep() override { ++beeps; }
-    int beeps = 0;
-};
 
 // The entry dialog over the business year (today 2015/05/10), opened for a new
 // cash-book entry on 2015/04/06.

@@ -9,18 +9,13 @@
 #include "core/scripted_prompter.h"
 #include "core/text_checks.h"
 #include "entry/beeper.h"
+#include "tests/support/counting_beeper.h"
 #include "tests/support/temp_dir.h"
 
 using namespace tallyrix;
 using namespace tallyrix::test;
 
 namespace {
-
-class CountingBeeper : public Beeper {
-public:
-    void beep() override { ++beeps; }
-    int beeps = 0;
-};
 
 // Lines as a list file holds them: code page 932, CR LF after each.
 QByteArray fileOf(const QStringList& lines) {

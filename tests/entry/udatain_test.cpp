@@ -5,17 +5,12 @@
 #include "entry/entry_commands.h"
 #include "ledger/searches.h"
 #include "tests/ledger/ledger_fixture.h"
+#include "tests/support/counting_beeper.h"
 
 using namespace tallyrix;
 using namespace tallyrix::test;
 
 namespace {
-
-class CountingBeeper : public Beeper {
-public:
-    void beep() override { ++beeps; }
-    int beeps = 0;
-};
 
 // The entry dialog over the business year (today 2015/05/10), with its own data folder.
 class DatainTest : public ::testing::Test, public LedgerFixture, public DatainWindow {
