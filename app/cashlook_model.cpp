@@ -155,7 +155,7 @@ void CashlookModel::loadStartSettings(bool startUp) {
     m_settings = StartSettings{};
     readStartSettings(settingsFile(), m_settings);
     m_ledger.state().redNegatives = m_settings.negativeInRed;
-    loadBackupMenu(m_files.backupListFile(), m_files.backupMenu());
+    m_files.loadBackupList();
     if (startUp) {
         const BackupMenu& menu = m_files.backupMenu();
         if (m_commandLineFile.isEmpty()) {
@@ -179,6 +179,7 @@ void CashlookModel::prepareMainWindow() {
     m_ledger.setStatusPanel(1, m_ws.mainTitle());
     m_files.backupMenu().lastFileName.clear();
     m_ws.periods.startMonth = 1;
+    m_ws.periods.asRead = {};
     m_ws.periods.startYear = m_clock().date().year();
     applyCalendarDefaults(m_ws.periods, m_ws.periods.startYear);
     m_ws.modified = false;

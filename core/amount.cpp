@@ -24,6 +24,14 @@ std::uint64_t magnitude(std::int64_t value) {
 
 }  // namespace
 
+QString Amount::outOfRangeMessage() {
+    return QStringLiteral("金額の合計が扱える範囲を超えています。");
+}
+
+void Amount::throwOutOfRange() {
+    throw ConversionError(outOfRangeMessage());
+}
+
 std::int64_t Amount::roundedYen() const {
     const std::uint64_t abs = magnitude(m_units);
     const auto yen = static_cast<std::int64_t>((abs + kScale / 2) / kScale);

@@ -23,17 +23,25 @@ public:
     std::int64_t roundedYen() const;
     double toDouble() const { return static_cast<double>(m_units) / kScale; }
 
-    constexpr Amount operator-() const { return Amount(-m_units); }
-    constexpr Amount operator+(Amount other) const { return Amount(m_units + other.m_units); }
-    constexpr Amount operator-(Amount other) const { return Amount(m_units - other.m_units); }
-    constexpr Amount& operator+=(Amount other) {
-        m_units += other.m_units;
-        return *this;
+    // Sums are checked: one that leaves the range raises a ConversionError
+    // rather than showing a wrong number.
+    constexpr Amount operator-() const { return Amount() - *this; }
+    constexpr Amount operator+(Amount other) const {
+        std::int64_t sum = 0;
+        if (__builtin_add_overflow(m_units, other.m_units, &sum)) {
+            throwOutOfRange();
+        }
+        return Amount(sum);
     }
-    constexpr Amount& operator-=(Amount other) {
-        m_units -= other.m_units;
-        return *this;
+    constexpr Amount operator-(Amount other) const {
+        std::int64_t difference = 0;
+        if (__builtin_sub_overflow(m_units, other.m_units, &difference)) {
+            throwOutOfRange();
+        }
+        return Amount(difference);
     }
+    constexpr Amount& operator+=(Amount other) { return *this = *this + other; }
+    constexpr Amount& operator-=(Amount other) { return *this = *this - other; }
     constexpr auto operator<=>(const Amount&) const = default;
 
     // The form of the year file: optional "-", digits, and "." with the
@@ -46,7 +54,11 @@ public:
     // The currency form as it is drawn on screen and paper, with the yen sign.
     QString toYenString() const;
 
+    // The text of the error a sum out of range raises.
+    static QString outOfRangeMessage();
+
 private:
+    [[noreturn]] static void throwOutOfRange();
     constexpr explicit Amount(std::int64_t units) : m_units(units) {}
     std::int64_t m_units = 0;
 };

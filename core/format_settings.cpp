@@ -73,14 +73,18 @@ std::optional<QDate> tryParseDate(QStringView text) {
     int values[3] = {};
     qsizetype pos = 0;
     for (int part = 0; part < 3; ++part) {
-        int digits = 0;
+        // The digits are counted before they make a number, so a long run of
+        // them is refused instead of overflowing.
+        const qsizetype first = pos;
         while (pos < text.size() && text[pos] >= u'0' && text[pos] <= u'9') {
-            values[part] = values[part] * 10 + (text[pos].unicode() - u'0');
-            ++digits;
             ++pos;
         }
+        const qsizetype digits = pos - first;
         if (digits == 0 || digits > kMaxDigits[part]) {
             return std::nullopt;
+        }
+        for (qsizetype i = first; i < pos; ++i) {
+            values[part] = values[part] * 10 + (text[i].unicode() - u'0');
         }
         if (part < 2) {
             if (pos >= text.size() || text[pos] != separator) {

@@ -238,6 +238,8 @@ void Tfclconfig::applyToYear() {
     table.openingBalance = Amount::fromYen(wholeYen(m_openingBalance));
     table.startYear = m_startYear;
     table.usageType = m_usageType;
+    // The user has chosen both values now: the file gets these.
+    table.asRead = {};
     m_ws.modified = true;
     m_applied = true;
 }
@@ -274,6 +276,9 @@ bool settingsRefusedBySearch(const QString& accountFilter, Prompter& prompter) {
 }
 
 int alignMainBookNames(Workspace& ws) {
+    if (!ws.periods.alignsMainBookNames()) {
+        return 0;
+    }
     const int usage = ws.usageType();
     const QString from = usage == kBusinessUsage ? pocketMoneyTitle() : businessTitle();
     const QString to = mainTitleFor(usage);

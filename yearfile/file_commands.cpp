@@ -1,7 +1,9 @@
 #include "yearfile/file_commands.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include "core/app_title.h"
 #include "core/bracket_keys.h"
@@ -66,6 +68,7 @@ bool FileCommands::openYearFile(const QString& path) {
     fresh.periods.startMonth = m_ws.periods.startMonth;
     fresh.periods.usageType = m_ws.periods.usageType;
     fresh.periods.startYear = m_ws.periods.startYear;
+    fresh.periods.asRead = m_ws.periods.asRead;
     ParseOutcome outcome;
     try {
         outcome = parseYearFile(path, fresh, m_clock().date());
@@ -167,7 +170,7 @@ bool FileCommands::saveYearFile(const QString& path) {
     QString backupPath;
     if (writeBackupCopy(lines, stamp, backupPath)) {
         const QString oldest = m_menu[BackupMenu::kEntries].path;
-        if (!oldest.isEmpty() && oldest != backupPath) {
+        if (isBackupCopy(oldest) && oldest != backupPath) {
             QFile::remove(oldest);
         }
         m_menu.shiftDown();
@@ -189,6 +192,26 @@ void FileCommands::backUpListSave() {
         saveBackupMenu(backupListFile(), m_menu);
     } catch (const TallyError& error) {
         m_prompter.showNotice(heading(), error.message());
+    }
+}
+
+bool FileCommands::isBackupCopy(const QString& path) const {
+    if (path.isEmpty()) {
+        return false;
+    }
+    static const QRegularExpression name(QStringLiteral("^[0-9]{14}\\.dat$"));
+    const QFileInfo info(path);
+    return name.match(info.fileName()).hasMatch() &&
+           QDir::cleanPath(info.absolutePath()) ==
+               QDir::cleanPath(QDir(m_folders.data).absolutePath());
+}
+
+void FileCommands::loadBackupList() {
+    loadBackupMenu(backupListFile(), m_menu);
+    for (int n = 1; n <= BackupMenu::kEntries; ++n) {
+        if (!m_menu[n].path.isEmpty() && !isBackupCopy(m_menu[n].path)) {
+            m_menu[n] = BackupMenu::Item{};
+        }
     }
 }
 

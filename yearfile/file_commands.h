@@ -43,6 +43,12 @@ public:
     bool saveYearFile(const QString& path);
     // Writes "ini/backup.conf".
     void backUpListSave();
+    // Reads "ini/backup.conf" into the menu. An entry whose path is not a
+    // backup copy of the data folder is dropped: nothing but the program's own
+    // copies is ever restored or deleted.
+    void loadBackupList();
+    // True for a copy the program writes: "yyyyMMddHHmmss.dat" in the data folder.
+    bool isBackupCopy(const QString& path) const;
     // Restores the backup copy behind menu entry n (1..10).
     void back_1Click(int n);
 

@@ -32,6 +32,7 @@ void NewYearCommands::newYearData() {
     ws.periods.openingBalance = Amount();
     ws.periods.startMonth = 1;
     ws.periods.startYear = today.year();
+    ws.periods.asRead = {};
     ws.currentFilePath.clear();
     m_files.host().yearLoaded(YearHost::Arrival::Created);
     m_files.prompter().showNotice(QStringLiteral("確認"),

@@ -1,6 +1,21 @@
 #include "yearfile/period_table.h"
 
+#include "yearfile/book.h"
+
 namespace tallyrix {
+
+int PeriodTable::startMonthToStore() const {
+    return asRead.startMonth && startMonth == 1 ? *asRead.startMonth : startMonth;
+}
+
+int PeriodTable::usageTypeToStore() const {
+    return asRead.usageType && usageType == kPocketMoneyUsage ? *asRead.usageType : usageType;
+}
+
+bool PeriodTable::alignsMainBookNames() const {
+    const int stored = usageTypeToStore();
+    return stored == kBusinessUsage || stored == kPocketMoneyUsage;
+}
 
 void applyCalendarDefaults(PeriodTable& table, int year) {
     for (int m = 1; m <= 12; ++m) {

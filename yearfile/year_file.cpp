@@ -1,8 +1,11 @@
 #include "yearfile/year_file.h"
 
+#include <limits>
+
 #include "core/amount.h"
 #include "core/bracket_keys.h"
 #include "core/comma_text.h"
+#include "core/errors.h"
 #include "core/format_settings.h"
 #include "core/text_helpers.h"
 
@@ -46,11 +49,12 @@ bool readPeriods(TLightStrings& lines, PeriodTable& table, int& headerIndex) {
     return true;
 }
 
-void readHeader(TLightStrings& lines, int index, PeriodTable& table, const QDate& today) {
+// True when the line was a header line.
+bool readHeader(TLightStrings& lines, int index, PeriodTable& table, const QDate& today) {
     const QString line = lines[index];
     const QStringList fields = splitLine(line);
     if (fieldOf(fields, 0) != QLatin1String("g")) {
-        return;  // no header: the values of the year before stay
+        return false;  // no header: the values of the year before stay
     }
     table.openingBalance = parseMoney(fieldOf(fields, 1));
     table.startMonth = integerOr0(fieldOf(fields, 2));
@@ -59,23 +63,29 @@ void readHeader(TLightStrings& lines, int index, PeriodTable& table, const QDate
     const QString yearText = fieldAt(line, QStringLiteral(","), 5);
     table.startYear = bracketInt(yearText, today.year());
     // A start month or usage type outside its range would break every month
-    // lookup and the account titles; read them as the first month and as a
-    // pocket-money year (what the main title already says of such a file).
+    // lookup and the account titles: the program works with the first month and
+    // a pocket-money year (what the main title already says of such a file), and
+    // the file gets back what it held.
+    table.asRead = {};
     if (table.startMonth < 1 || table.startMonth > 12) {
+        table.asRead.startMonth = table.startMonth;
         table.startMonth = 1;
     }
-    if (table.usageType != kBusinessUsage) {
+    if (table.usageType != kBusinessUsage && table.usageType != kPocketMoneyUsage) {
+        table.asRead.usageType = table.usageType;
         table.usageType = kPocketMoneyUsage;
     }
     if (table.startYear < 1900) {
         table.startYear = table[table.startMonth].start.year();
     }
     lines.Delete(index);
+    return true;
 }
 
 // Completes an entry line of an older version and aligns its main cash book name
 // with the usage type; unchanged lines keep their exact text.
-QString normalisedEntryLine(const QString& line, const QStringList& fields, int usageType) {
+QString normalisedEntryLine(const QString& line, const QStringList& fields, int usageType,
+                            bool align) {
     QStringList result = fields;
     bool changed = false;
     if (fields.size() <= 8) {
@@ -92,7 +102,7 @@ QString normalisedEntryLine(const QString& line, const QStringList& fields, int 
     const QString from = usageType == kBusinessUsage ? pocketMoneyTitle() : businessTitle();
     const QString to = mainTitleFor(usageType);
     for (int index : {NameField, CounterNameField}) {
-        if (index < result.size() && result[index] == from) {
+        if (align && index < result.size() && result[index] == from) {
             result[index] = to;
             changed = true;
         }
@@ -101,9 +111,13 @@ QString normalisedEntryLine(const QString& line, const QStringList& fields, int 
 }
 
 // True for an older line or one naming the other usage type's main cash book.
-bool needsNormalising(const QString& line, const std::vector<FieldSpan>& spans, int usageType) {
+bool needsNormalising(const QString& line, const std::vector<FieldSpan>& spans, int usageType,
+                      bool align) {
     if (spans.size() <= 8) {
         return true;
+    }
+    if (!align) {
+        return false;
     }
     const QString other = usageType == kBusinessUsage ? pocketMoneyTitle() : businessTitle();
     for (size_t index : {size_t(NameField), size_t(CounterNameField)}) {
@@ -115,6 +129,28 @@ bool needsNormalising(const QString& line, const std::vector<FieldSpan>& spans, 
     return false;
 }
 
+// Every sum the program forms (balances, period totals, tables) adds up some of
+// the year's amounts, so a year whose amounts together fit the amount type can
+// never overflow one. A file beyond that is refused at once, naming the line,
+// rather than shown with a wrong number later.
+class AmountBudget {
+public:
+    void take(Amount amount, int lineNumber) {
+        constexpr auto kLimit = static_cast<std::uint64_t>(std::numeric_limits<qint64>::max());
+        const qint64 units = amount.units();
+        const std::uint64_t magnitude = units < 0 ? static_cast<std::uint64_t>(-(units + 1)) + 1
+                                                  : static_cast<std::uint64_t>(units);
+        if (magnitude > kLimit - m_used) {
+            throw ConversionError(QStringLiteral("%1行目: ").arg(lineNumber) +
+                                  Amount::outOfRangeMessage());
+        }
+        m_used += magnitude;
+    }
+
+private:
+    std::uint64_t m_used = 0;
+};
+
 }  // namespace
 
 ParseOutcome parseYearLines(TLightStrings& lines, Workspace& ws, const QDate& today) {
@@ -125,23 +161,35 @@ ParseOutcome parseYearLines(TLightStrings& lines, Workspace& ws, const QDate& to
     ws.bankBooks.Clear();
 
     int headerIndex = -1;
+    AmountBudget budget;
     outcome.periodsFromFile = readPeriods(lines, ws.periods, headerIndex);
     if (!outcome.periodsFromFile) {
-        applyCalendarDefaults(ws.periods, today.year());
+        // The periods read before the broken line stay; the others keep the
+        // calendar months set above.
         outcome.notices.append(invalidPeriodsMessage());
     } else {
-        readHeader(lines, headerIndex, ws.periods, today);
+        // The header is the last of the file's lines, after the twelve period lines.
+        if (readHeader(lines, headerIndex, ws.periods, today)) {
+            budget.take(ws.periods.openingBalance, headerIndex + 13);
+        }
     }
 
     std::vector<FieldSpan> spans;
-    for (const QString& line : lines) {
+    for (int i = 0; i < lines.Count(); ++i) {
+        const QString& line = lines[i];
+        const int lineNumber = i + 1;  // the lines before the periods keep their place
         splitCommaText(line, spans);
         const QStringView first =
             spans.empty() ? QStringView() : QStringView(line).mid(spans[0].start, spans[0].length);
         if (first.startsWith(u'd')) {
-            ws.entries.append(needsNormalising(line, spans, ws.periods.usageType)
-                                  ? normalisedEntryLine(line, splitLine(line), ws.periods.usageType)
+            const int usage = ws.periods.usageType;
+            const bool align = ws.periods.alignsMainBookNames();
+            ws.entries.append(needsNormalising(line, spans, usage, align)
+                                  ? normalisedEntryLine(line, splitLine(line), usage, align)
                                   : line);
+            const Entry& entry = ws.entries.at(ws.entries.count() - 1);
+            budget.take(entry.income(), lineNumber);
+            budget.take(entry.expense(), lineNumber);
         } else if (first.startsWith(u'z')) {
             const QString kind =
                 spans.size() > 1 ? line.mid(spans[1].start, spans[1].length) : QString();
@@ -149,6 +197,13 @@ ParseOutcome parseYearLines(TLightStrings& lines, Workspace& ws, const QDate& to
                 ws.pettyBooks.Add(line);
             } else if (kind == bankKind()) {
                 ws.bankBooks.Add(line);
+            } else {
+                continue;
+            }
+            Amount opening;
+            if (spans.size() > 3 &&
+                tryParseMoney(QStringView(line).mid(spans[3].start, spans[3].length), opening)) {
+                budget.take(opening, lineNumber);
             }
         }
     }
@@ -180,8 +235,8 @@ TLightStrings serialiseYear(const Workspace& ws) {
     }
     lines.Add(QStringLiteral("g,%1,%2,%3,%4,")
                   .arg(t.openingBalance.toPlainString())
-                  .arg(t.startMonth)
-                  .arg(t.usageType)
+                  .arg(t.startMonthToStore())
+                  .arg(t.usageTypeToStore())
                   .arg(t.startYear));
     return lines;
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "core/errors.h"
 
 using namespace tallyrix;
@@ -78,6 +80,17 @@ TEST(Amount, SumsAreExact) {
     EXPECT_EQ(sum, Amount::fromYen(10000));
     EXPECT_EQ((Amount::fromYen(5) - Amount::fromYen(8)).toPlainString(), QStringLiteral("-3"));
     EXPECT_LT(Amount::fromYen(-1), Amount());
+}
+
+TEST(Amount, SumsOutOfRangeRaiseInsteadOfWrapping) {
+    const Amount big = parseMoney(QStringLiteral("900000000000000"));
+    EXPECT_THROW(big + big, ConversionError);
+    EXPECT_THROW(-big - big, ConversionError);
+    Amount sum = big;
+    EXPECT_THROW(sum += big, ConversionError);
+    EXPECT_EQ(sum, big);  // left as it was
+    EXPECT_THROW(-Amount::fromUnits(std::numeric_limits<std::int64_t>::min()), ConversionError);
+    EXPECT_EQ((big - big + big).toPlainString(), QStringLiteral("900000000000000"));
 }
 
 }  // namespace

@@ -29,7 +29,9 @@ TEST(FormatSettings, DatesReadAndWriteInTheShortForm) {
                                         .arg(c.d, 2, 10, QChar(u'0')));
     }
     for (const char* bad : {"", "2015/13/01", "2015/02/29", "2015-07-03", "2015/07", "2015/07/03/1",
-                            "abcd/07/03", "2015/007/03", "2015/７/03", "0000/01/01"}) {
+                            "abcd/07/03", "2015/007/03", "2015/７/03", "0000/01/01",
+                            // Runs of digits far beyond any int: refused, never overflowed.
+                            "201507030000/01/01", "2015/99999999999/01", "2015/07/123456789012"}) {
         EXPECT_FALSE(tryParseDate(QString::fromUtf8(bad)).has_value()) << bad;
         EXPECT_THROW(parseDate(QString::fromUtf8(bad)), ConversionError) << bad;
     }

@@ -482,6 +482,11 @@ TEST_F(SettingsDialogTest, AlignmentFollowsTheUsageInEffect) {
     EXPECT_EQ(alignMainBookNames(ws), 6);
     EXPECT_EQ(ws.entries.lines(), original);
     EXPECT_FALSE(ws.modified);  // the dialog's apply marks the year, not the alignment
+    // A usage type the file held out of range aligns nothing until one is chosen.
+    ws.periods.usageType = 2;
+    ws.periods.asRead.usageType = 0;
+    EXPECT_EQ(alignMainBookNames(ws), 0);
+    EXPECT_EQ(ws.entries.lines(), original);
 }
 
 }  // namespace

@@ -6,6 +6,11 @@
 #include <QStringList>
 #include <ostream>
 
+// So that a case of a table can name itself: EXPECT_EQ(...) << c.path.
+inline std::ostream& operator<<(std::ostream& os, const QString& text) {
+    return os << text.toStdString();
+}
+
 inline void PrintTo(const QString& text, std::ostream* os) {
     *os << '"' << text.toStdString() << '"';
 }

@@ -290,3 +290,61 @@ TEST_F(FileCommandsTest, ABackupCopyThatCannotBeWrittenKeepsTheMenu) {
 }
 
 }  // namespace
+
+namespace {
+
+// A hand-edited or damaged backup list must not make a save delete, or a
+// restore read, any file but the program's own copies in the data folder.
+TEST_F(FileCommandsTest, OnlyTheProgramsOwnBackupCopiesAreEverDeleted) {
+    const QString path = copyOfFixture("business_2015.exv");
+    ASSERT_TRUE(files.openYearFile(path));
+    const QString victim = yearsDir.file("20150101000000.dat");  // the right name elsewhere
+    const QString document = dataDir.file("notes.dat");          // the data folder, another name
+    const QString ownCopy = dataDir.file("20160101000000.dat");  // a copy the program wrote
+    for (const QString& file : {victim, document, ownCopy}) {
+        writeBytes(file, "keep");
+    }
+    const struct {
+        QString listed;
+        bool kept;  // in the menu after the list is read
+        bool deletedBySave;
+    } cases[] = {
+        {victim, false, false},
+        {document, false, false},
+        {ownCopy, true, true},
+    };
+    for (const auto& c : cases) {
+        writeBytes(ownCopy, "keep");
+        QString list;
+        for (int n = 1; n <= 10; ++n) {
+            const QString file = n == 10 ? c.listed : QString();
+            list += QStringLiteral("[BACK_NAME_%1]=x\r\n[BACK_FILE_%1]=%2\r\n").arg(n).arg(file);
+        }
+        writeBytes(files.backupListFile(), list.toUtf8());
+        files.loadBackupList();
+        EXPECT_EQ(files.backupMenu()[10].path.isEmpty(), !c.kept) << c.listed;
+        EXPECT_EQ(files.backupMenu()[10].caption,
+                  c.kept ? QStringLiteral("x") : QStringLiteral("---"))
+            << c.listed;
+        tick();
+        ASSERT_TRUE(files.saveYearFile(path));
+        EXPECT_TRUE(QFile::exists(victim)) << c.listed;
+        EXPECT_TRUE(QFile::exists(document)) << c.listed;
+        EXPECT_EQ(QFile::exists(ownCopy), !c.deletedBySave) << c.listed;
+    }
+}
+
+// Sums beyond the amount type are refused at open, naming the line; the open
+// year stays as it was.
+TEST_F(FileCommandsTest, AYearWhoseSumsOverflowIsRefusedAtOpen) {
+    const QString good = copyOfFixture("business_2015.exv");
+    ASSERT_TRUE(files.openYearFile(good));
+    EXPECT_FALSE(files.openYearFile(copyOfFixture("huge_incomes.exv")));
+    ASSERT_EQ(prompter.records().size(), 1u);
+    EXPECT_EQ(prompter.records()[0].text,
+              QStringLiteral("2行目: 金額の合計が扱える範囲を超えています。"));
+    EXPECT_EQ(ws.currentFilePath, good);
+    EXPECT_EQ(ws.entries.count(), 8);
+}
+
+}  // namespace

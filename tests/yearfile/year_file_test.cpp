@@ -179,3 +179,70 @@ TEST(YearFile, SerialiseWritesPeriodsAndHeaderAfterTheBooks) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(YearFile, ABrokenPeriodLineKeepsThePeriodsReadBeforeIt) {
+    const auto p = parse("broken_seventh_period.exv");
+    EXPECT_EQ(
+        p->outcome.notices,
+        QStringList{"月設定が無効となっています。お手数ですが環境設定にて再度設定して下さい"});
+    EXPECT_EQ(p->ws.periods[4].start, QDate(2015, 4, 1));
+    EXPECT_EQ(p->ws.periods[4].lock, 1);
+    EXPECT_EQ(p->ws.periods[6].end, QDate(2015, 6, 30));
+    // The broken line and those after it: today's calendar months.
+    EXPECT_EQ(p->ws.periods[7].start, QDate(2026, 7, 1));
+    EXPECT_EQ(p->ws.periods[12].end, QDate(2026, 12, 31));
+    const QStringList lines = serialiseYear(p->ws).toStringList();
+    EXPECT_EQ(lines[1], QStringLiteral("f,2015/01/01,2015/01/31,0"));
+    EXPECT_EQ(lines[6], QStringLiteral("f,2015/06/01,2015/06/30,0"));
+    EXPECT_EQ(lines[7], QStringLiteral("f,2026/07/01,2026/07/31,0"));
+}
+
+// A header value out of range is worked with as a safe value but written back
+// as the file held it, and no entry's main-book name is rewritten for it.
+TEST(YearFile, HeaderValuesOutOfRangeAreWrittenBackAsRead) {
+    const auto p = parse("header_out_of_range.exv");
+    EXPECT_EQ(p->ws.periods.startMonth, 1);
+    EXPECT_EQ(p->ws.periods.usageType, 2);
+    EXPECT_EQ(serialisedBytes(p->ws), readBytes(yearFixture("header_out_of_range.exv")));
+
+    const struct {
+        const char* header;
+        int startMonth;
+        int usageType;
+    } cases[] = {{"g,0,0,0,2015,", 1, 2}, {"g,0,13,1,2015,", 1, 1}, {"g,0,4,3,2015,", 4, 2}};
+    for (const auto& c : cases) {
+        TLightStrings lines;
+        lines.Add(QStringLiteral("d04=,2015/04/01,1,a,b,1,0,1,現金,現金出納帳,現金,現金出納帳,"));
+        lines.Add(
+            QStringLiteral("d04=,2015/04/02,2,a,b,1,0,2,現金,おこづかい帳,現金,おこづかい帳,"));
+        for (int m = 1; m <= 12; ++m) {
+            lines.Add(QStringLiteral("f,2015/%1/01,2015/%1/28,0").arg(m, 2, 10, QChar(u'0')));
+        }
+        lines.Add(QString::fromUtf8(c.header));
+        const QStringList original = lines.toStringList();
+        Workspace ws;
+        parseYearLines(lines, ws, kToday);
+        EXPECT_EQ(ws.periods.startMonth, c.startMonth) << c.header;
+        EXPECT_EQ(ws.periods.usageType, c.usageType) << c.header;
+        if (c.usageType == 1 && std::string(c.header) == "g,0,13,1,2015,") {
+            // A known usage type still aligns the names; only the month is kept.
+            EXPECT_EQ(serialiseYear(ws).toStringList().last(), original.last());
+            continue;
+        }
+        EXPECT_EQ(serialiseYear(ws).toStringList(), original) << c.header;
+    }
+}
+
+TEST(YearFile, AmountsWhoseSumLeavesTheRangeAreRefusedNamingTheLine) {
+    Workspace ws;
+    try {
+        parseYearFile(yearFixture("huge_incomes.exv"), ws, kToday);
+        ADD_FAILURE() << "the year was read";
+    } catch (const ConversionError& error) {
+        EXPECT_EQ(error.message(), QStringLiteral("2行目: 金額の合計が扱える範囲を超えています。"));
+    }
+}
+
+}  // namespace
