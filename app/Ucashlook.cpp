@@ -14,6 +14,7 @@
 #include <QPixmap>
 #include <QProcess>
 #include <QScopedValueRollback>
+#include <QScreen>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStandardPaths>
@@ -59,7 +60,8 @@ Tfcashlook::Tfcashlook(Prompter& prompter, const Folders& folders, const QString
     m_model->initWorkspace();
     setWindowTitle(applicationTitle());
     setMinimumSize(kMinimumWidth, kMinimumHeight);
-    setGeometry(m_model->initialGeometry());
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    setGeometry(m_model->initialGeometry(screen ? screen->availableGeometry() : QRect()));
 
     createActions();
     createMenus();

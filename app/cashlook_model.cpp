@@ -137,13 +137,25 @@ void CashlookModel::initWorkspace() {
     ensureDataFolder(m_folders);
 }
 
-QRect CashlookModel::initialGeometry() const {
+QRect CashlookModel::initialGeometry(const QRect& available) const {
     const WindowPlacement p =
         loadWindowPlacement(m_folders.dataFile(QStringLiteral("ini")), QStringLiteral("tallyrix6"));
     if (p.height < 1) {
         return QRect(10, 10, 938, 708);
     }
-    return QRect(p.left, p.top, p.width, p.height);
+    if (!available.isValid()) {
+        return QRect(p.left, p.top, p.width, p.height);
+    }
+    // A damaged or foreign file must not make the window larger than the
+    // screen (a window of 32767 pixels square costs gigabytes) or put it out of reach.
+    const int width = std::max(kMinimumWidth, std::min(p.width, available.width()));
+    const int height = std::max(kMinimumHeight, std::min(p.height, available.height()));
+    const auto within = [](int value, int low, int high) {
+        return high < low ? low : std::clamp(value, low, high);
+    };
+    const int left = within(p.left, available.left(), available.left() + available.width() - width);
+    const int top = within(p.top, available.top(), available.top() + available.height() - height);
+    return QRect(left, top, width, height);
 }
 
 void CashlookModel::loadAccountTitles() {
@@ -155,7 +167,13 @@ void CashlookModel::loadStartSettings(bool startUp) {
     m_settings = StartSettings{};
     readStartSettings(settingsFile(), m_settings);
     m_ledger.state().redNegatives = m_settings.negativeInRed;
+    // The file holds the last file name of the last save or close; the year open
+    // now may have come later (from the command line, say), and it stays the last.
+    const QString lastFileName = m_files.backupMenu().lastFileName;
     m_files.loadBackupList();
+    if (!startUp) {
+        m_files.backupMenu().lastFileName = lastFileName;
+    }
     if (startUp) {
         const BackupMenu& menu = m_files.backupMenu();
         if (m_commandLineFile.isEmpty()) {

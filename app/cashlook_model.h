@@ -66,8 +66,10 @@ public:
 
     // When the window is created: formats, command-line file, data folder and placement.
     void initWorkspace();
-    // The window's place: the saved one, or 10/10/938/708 when there is none.
-    QRect initialGeometry() const;
+    // The window's place: the saved one, or 10/10/938/708 when there is none,
+    // kept inside the screen's available area `available` (a saved size larger
+    // than the screen is cut to it, never below the minimum size).
+    QRect initialGeometry(const QRect& available) const;
     // When the window is first shown: settings, files, holidays, titles, the first view.
     void prepareMainWindow();
     // Reads "tallyrix.conf" and "ini/backup.conf"; at start-up also opens the start file.

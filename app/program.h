@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "app/Ucashlook.h"
+#include "app/single_instance.h"
 #include "core/folders.h"
-#include "core/single_instance.h"
 
 namespace tallyrix {
 
@@ -30,12 +30,13 @@ void reportError(Prompter& prompter, const std::exception& error);
 // The program from its start to its main window.
 class Program {
 public:
-    Program(Prompter& prompter, Folders folders,
-            QString lockPath = SingleInstance::defaultLockPath());
+    Program(Prompter& prompter, Folders folders);
     ~Program();
 
-    // Takes the single-instance lock and creates the main window. False when
-    // another copy already runs: the user was told and nothing was touched.
+    // Sets up the data folder, takes the single-instance lock in it and creates
+    // the main window. False when another copy already runs on the data
+    // folder: the user was told and nothing was touched. A lock that cannot be
+    // created is told, and the program starts without it.
     bool start(const QStringList& arguments);
     Tfcashlook* mainWindow() const { return m_mainWindow.get(); }
 

@@ -252,3 +252,27 @@ TEST_F(MainWindowTest, SettingsAreRefusedDuringATitleSearch) {
 }
 
 }  // namespace
+
+namespace {
+
+// Closing the settings dialog re-reads the start settings, but the last file
+// name stays that of the year open now, so the next start opens it again.
+TEST_F(MainWindowTest, TheSettingsDialogKeepsTheLastFileName) {
+    QDir().mkpath(folders.dataFile("ini"));
+    const QString older = yearCopy("pocket_2015.exv");
+    writeBytes(folders.dataFile("ini/backup.conf"), ("[Last_Filename]=" + older + "\r\n").toUtf8());
+    const QString given = yearCopy("business_2015.exv");
+    auto window = start({QStringLiteral("tallyrix6"), given});
+    ASSERT_EQ(window->model().files().backupMenu().lastFileName, given);
+    whenModalShows([](QWidget* dialog) {
+        dialog->findChild<QPushButton*>(QStringLiteral("Button5"))->click();
+    });
+    window->action("configExec")->trigger();
+    EXPECT_EQ(window->model().files().backupMenu().lastFileName, given);
+    window->close();
+    TLightStrings list;
+    list.LoadFromFile(folders.dataFile("ini/backup.conf"));
+    EXPECT_EQ(list.Get(20), "[Last_Filename]=" + given);
+}
+
+}  // namespace

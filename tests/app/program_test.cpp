@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QMap>
 #include <QProcess>
+#include <QScreen>
 #include <QThread>
 
 #include "core/bracket_keys.h"
@@ -24,7 +28,7 @@ TEST(Program, FirstStartProvisionsTheDataFolderAndShowsTheMainWindow) {
     TempDir tmp;
     const Folders folders{buildInstallFolder(), tmp.file("new/orbelle/tallyrix6")};
     ScriptedPrompter prompter;
-    Program program(prompter, folders, tmp.file("tallyrix6.lock"));
+    Program program(prompter, folders);
 
     ASSERT_TRUE(program.start({QStringLiteral("tallyrix6")}));
 
@@ -46,7 +50,7 @@ TEST(Program, CommandLineFileAndPlacementAreTaken) {
     QDir().mkpath(folders.dataFile("ini"));
     saveWindowPlacement(folders.dataFile("ini"), QStringLiteral("tallyrix6"), 40, 50, 1400, 900);
     ScriptedPrompter prompter;
-    Program program(prompter, folders, tmp.file("tallyrix6.lock"));
+    Program program(prompter, folders);
     ASSERT_TRUE(program.start({QStringLiteral("tallyrix6"), QStringLiteral("/years/2015.exv")}));
     EXPECT_EQ(program.mainWindow()->commandLineFile(), QStringLiteral("/years/2015.exv"));
     EXPECT_EQ(program.mainWindow()->geometry(), QRect(50, 40, 1400, 900));
@@ -61,21 +65,27 @@ public:
     explicit RunningProgram(const TempDir& tmp) : m_tmp(tmp) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
-        env.insert("TMPDIR", tmp.path());
-        env.insert("TALLYRIX6_DATA_DIR", tmp.file("first-data"));
+        env.insert("TMPDIR", tmp.file("first-tmp"));
+        env.insert("TALLYRIX6_DATA_DIR", dataFolder());
         m_process.setProcessEnvironment(env);
         m_process.start(QStringLiteral(TALLYRIX_BIN_DIR "/tallyrix6"), {});
     }
     ~RunningProgram() { kill(); }
 
+    QString dataFolder() const { return m_tmp.file("first-data"); }
+    QString lockPath() const { return SingleInstance::lockPathIn(dataFolder()); }
+
     // True once the program holds the lock and has set up its data folder.
     bool waitUntilRunning() {
-        for (int i = 0; i < 500 && !QFileInfo::exists(m_tmp.file("first-data/ini")); ++i) {
+        const auto running = [this] {
+            return QFileInfo(m_tmp.file("first-data/ini")).isDir() &&
+                   QFileInfo(lockPath()).size() > 0;  // the owner is written once it holds the lock
+        };
+        for (int i = 0; i < 500 && !running(); ++i) {
             QThread::msleep(20);
         }
-        return QFileInfo::exists(lockPath()) && QFileInfo(m_tmp.file("first-data/ini")).isDir();
+        return running();
     }
-    QString lockPath() const { return m_tmp.file("tallyrix6.lock"); }
     void kill() {
         m_process.kill();
         m_process.waitForFinished();
@@ -86,21 +96,42 @@ private:
     QProcess m_process;
 };
 
-TEST(Program, SecondStartWhileOneRunsIsRefusedAndTouchesNothing) {
+// Every file of a folder with its bytes, to see that nothing was written.
+QMap<QString, QByteArray> contentsOf(const QString& folder) {
+    QMap<QString, QByteArray> files;
+    QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        files.insert(path, readBytes(path));
+    }
+    return files;
+}
+
+// A second copy on the same data folder is refused, whatever its temporary
+// folder, and writes nothing there.
+TEST(Program, SecondStartOnTheSameDataFolderIsRefusedAndTouchesNothing) {
     TempDir tmp;
     RunningProgram first(tmp);
     ASSERT_TRUE(first.waitUntilRunning());
+    const auto before = contentsOf(first.dataFolder());
 
+    const QByteArray tmpdir = qgetenv("TMPDIR");
+    qputenv("TMPDIR", tmp.file("second-tmp").toLocal8Bit());
     ScriptedPrompter prompter;
-    const Folders folders{buildInstallFolder(), tmp.file("second-data")};
-    Program second(prompter, folders, first.lockPath());
+    Program second(prompter, {buildInstallFolder(), first.dataFolder()});
     EXPECT_FALSE(second.start({QStringLiteral("tallyrix6")}));
+    qputenv("TMPDIR", tmpdir);
     EXPECT_EQ(second.mainWindow(), nullptr);
     ASSERT_EQ(prompter.records().size(), 1u);
     EXPECT_EQ(prompter.records()[0].kind, ScriptedPrompter::Kind::Message);
     EXPECT_EQ(prompter.records()[0].text,
               QStringLiteral("Tallyrix6プログラムはすでに起動しています。"));
-    EXPECT_FALSE(QFileInfo::exists(folders.data));
+    EXPECT_EQ(contentsOf(first.dataFolder()), before);
+
+    // Another data folder is another set of files: that copy may run.
+    ScriptedPrompter other;
+    Program third(other, {buildInstallFolder(), tmp.file("third-data")});
+    EXPECT_TRUE(third.start({QStringLiteral("tallyrix6")}));
 }
 
 TEST(Program, TheLockOfAKilledProgramIsTakenOver) {
@@ -111,9 +142,49 @@ TEST(Program, TheLockOfAKilledProgramIsTakenOver) {
     ASSERT_TRUE(QFileInfo::exists(first.lockPath()));  // left behind by the killed process
 
     ScriptedPrompter prompter;
-    Program second(prompter, {buildInstallFolder(), tmp.file("second-data")}, first.lockPath());
+    Program second(prompter, {buildInstallFolder(), first.dataFolder()});
     EXPECT_TRUE(second.start({QStringLiteral("tallyrix6")}));
     EXPECT_TRUE(prompter.records().empty());
+}
+
+TEST(Program, ALockThatCannotBeCreatedIsToldAndTheProgramStarts) {
+    TempDir tmp;
+    const Folders folders{buildInstallFolder(), tmp.file("data")};
+    QDir().mkpath(SingleInstance::lockPathIn(folders.data));  // a folder where the file should be
+    ScriptedPrompter prompter;
+    Program program(prompter, folders);
+    EXPECT_TRUE(program.start({QStringLiteral("tallyrix6")}));
+    ASSERT_EQ(prompter.records().size(), 1u);
+    EXPECT_TRUE(prompter.records()[0].text.startsWith(
+        QStringLiteral("起動の確認に使うファイルを作成できません。")));
+    EXPECT_NE(program.mainWindow(), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+// A placement larger than any screen, from a damaged or foreign file, is cut
+// to the screen; the minimum size stays.
+TEST(Program, AHugePlacementIsKeptOnTheScreen) {
+    const struct {
+        int top, left, width, height;
+    } cases[] = {{0, 0, 60000, 60000}, {10, 10, 2147483647, 2147483647}, {-5000, 90000, 1300, 800}};
+    for (const auto& c : cases) {
+        TempDir tmp;
+        const Folders folders{buildInstallFolder(), tmp.file("data")};
+        QDir().mkpath(folders.dataFile("ini"));
+        saveWindowPlacement(folders.dataFile("ini"), QStringLiteral("tallyrix6"), c.top, c.left,
+                            c.width, c.height);
+        ScriptedPrompter prompter;
+        Program program(prompter, folders);
+        ASSERT_TRUE(program.start({QStringLiteral("tallyrix6")}));
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        const QRect placed = program.mainWindow()->geometry();
+        EXPECT_TRUE(screen.contains(placed)) << c.width << " " << placed.width();
+        EXPECT_GE(placed.width(), 1279);
+        EXPECT_GE(placed.height(), 749);
+    }
 }
 
 }  // namespace
