@@ -83,6 +83,7 @@ Tfcashlook::Tfcashlook(Prompter& prompter, const Folders& folders, const QString
         if (width != sizes.value(0)) {
             m_splitter->setSizes({width, sizes.value(1)});
         }
+        m_sideWidth = width;
     });
     layout->addWidget(m_splitter, 1);
     setCentralWidget(central);
@@ -103,6 +104,7 @@ void Tfcashlook::run(const std::function<void()>& command) {
 }
 
 void Tfcashlook::bind(const QString& name, const std::function<void()>& command) {
+    m_handlers.insert(name, command);
     if (QAction* a = m_actions.value(name)) {
         connect(a, &QAction::triggered, this, [this, command] { run(command); });
     }
@@ -160,8 +162,7 @@ void Tfcashlook::createActions() {
     bind(QStringLiteral("releaseVersion"), [&m] { m.releaseVersion(); });
     bind(QStringLiteral("configExec"), [&m] { m.configExec(); });
     bind(QStringLiteral("mdisplay_write"), [&m] { m.mdisplay_write(); });
-    bind(QStringLiteral("monthlyTable"),
-         [&m] { m.toolTabChanged(CashlookModel::ToolTab::MonthlyTable); });
+    bind(QStringLiteral("monthlyTable"), [&m] { m.showMonthlyTable(); });
     connect(m_actions.value(QStringLiteral("FileExit1")), &QAction::triggered, this,
             &QWidget::close);
 
@@ -198,7 +199,7 @@ void Tfcashlook::createMenus() {
                 }
             }
         }
-        if (menus[i].title == QLatin1String("バックアップファイル(&B)")) {
+        if (menus[i].holdsBackupEntries) {
             for (QAction* a : m_backupActions) {
                 top->addAction(a);
             }
@@ -237,7 +238,14 @@ QWidget* Tfcashlook::createToolTabs() {
                 button->setToolButtonStyle(Qt::ToolButtonTextOnly);
                 button->setMinimumSize(72, 48);
                 button->setAutoRaise(true);
-                connect(button, &QToolButton::clicked, action, &QAction::trigger);
+                // A disabled menu disables its items and their keys, not the tool
+                // buttons: they run the command itself.
+                const QString name = QString::fromUtf8(b.command);
+                connect(button, &QToolButton::clicked, this, [this, name] {
+                    if (const auto handler = m_handlers.value(name)) {
+                        run(handler);
+                    }
+                });
                 buttons->addWidget(button);
             }
             if (group.searchBoxes) {
@@ -292,8 +300,16 @@ QWidget* Tfcashlook::createToolTabs() {
             {"外部出力・設定", {{"csvfileOut", {}}, {"configExec", {}}}},
             {"バージョン", {{"releaseVersion", QStringLiteral("リリースVer")}}}});
     m_toolTabs->setCurrentIndex(static_cast<int>(CashlookModel::ToolTab::CashBook));
-    connect(m_toolTabs, &QTabWidget::currentChanged, this, [this](int index) {
+    const auto choose = [this](int index) {
         run([this, index] { m_model->toolTabChanged(static_cast<CashlookModel::ToolTab>(index)); });
+    };
+    connect(m_toolTabs, &QTabWidget::currentChanged, this, choose);
+    // A click on the tab already chosen chooses it again: after Ctrl+E on the
+    // cash-book tab it brings the ledger back.
+    connect(m_toolTabs, &QTabWidget::tabBarClicked, this, [this, choose](int index) {
+        if (index >= 0 && index == m_toolTabs->currentIndex()) {
+            choose(index);
+        }
     });
     return m_toolTabs;
 }
@@ -396,6 +412,11 @@ QWidget* Tfcashlook::createWorkArea() {
             run([this, k] { m_model->ledger().tabChosen(k); });
         }
     });
+    connect(m_monthTabs, &QTabBar::tabBarClicked, this, [this](int k) {
+        if (k >= 0 && k == m_monthTabs->currentIndex()) {
+            run([this, k] { m_model->ledger().tabChosen(k); });
+        }
+    });
     connect(m_grid, &LedgerGrid::rowDoubleClicked, this, [this](int row) {
         run([this, row] {
             m_model->ledger().selectRow(row);
@@ -459,7 +480,19 @@ void Tfcashlook::refreshPages() {
     const auto page = m_model->workPage();
     m_workPages->setCurrentIndex(static_cast<int>(page));
     m_sidePages->setCurrentIndex(m_model->sidePage() == CashlookModel::SidePage::Accounts ? 0 : 1);
-    m_sidePages->setVisible(m_model->sidePanelVisible());
+    const bool sideShown = m_model->sidePanelVisible();
+    if (sideShown == m_sidePages->isHidden()) {
+        // A hidden pane has no width in the splitter: its width is kept here while
+        // it is away, and given back when it returns.
+        if (!sideShown) {
+            m_sideWidth = std::max(1, m_splitter->sizes().value(0));
+        }
+        m_sidePages->setVisible(sideShown);
+        if (sideShown) {
+            const QList<int> sizes = m_splitter->sizes();
+            m_splitter->setSizes({m_sideWidth, std::max(1, sizes.value(1) - m_sideWidth)});
+        }
+    }
     const bool enabled = m_model->editMenuEnabled();
     m_menus[1]->setEnabled(enabled);
     for (QAction* a : m_editActions) {
@@ -549,8 +582,18 @@ void Tfcashlook::calendarShows(const QDate&) {
 
 void Tfcashlook::showModal(Tfdatain& dialog) {
     DatainDialog window(dialog, this);
+    const QScopedValueRollback<bool> shown(m_entryDialogShown, true);
     window.exec();
     refreshView();
+}
+
+void Tfcashlook::ledgerRefreshed() {
+    // With continuous input the dialog stays open over the window: each entry it
+    // registers shows in the ledger and the book panel at once. Other commands
+    // show their result when they end.
+    if (m_entryDialogShown && !m_refreshing) {
+        refreshView();
+    }
 }
 
 void Tfcashlook::showNotesSelect(Tfnotes_select& dialog) {
@@ -582,7 +625,8 @@ void Tfcashlook::showSettingsModal(Tfclconfig& dialog) {
 
 Layout Tfcashlook::currentLayout() const {
     Layout layout;
-    layout.leftPanelWidth = m_splitter->sizes().value(0);
+    layout.leftPanelWidth =
+        m_sidePages->isHidden() ? m_sideWidth : std::max(1, m_splitter->sizes().value(0));
     const QList<int> widths = m_grid->columnWidths();
     for (int i = 0; i < Layout::kLedgerColumns && i < widths.size(); ++i) {
         layout.listColWidths[static_cast<size_t>(i)] = widths[i];
@@ -593,8 +637,11 @@ Layout Tfcashlook::currentLayout() const {
 }
 
 void Tfcashlook::applyLayout(const Layout& layout) {
-    const QList<int> sizes = m_splitter->sizes();
-    m_splitter->setSizes({layout.leftPanelWidth, std::max(sizes.value(1), 1)});
+    m_sideWidth = std::max(1, layout.leftPanelWidth);
+    if (!m_sidePages->isHidden()) {
+        const QList<int> sizes = m_splitter->sizes();
+        m_splitter->setSizes({m_sideWidth, std::max(sizes.value(1), 1)});
+    }
     m_grid->setColumnWidths(QList<int>(layout.listColWidths.begin(), layout.listColWidths.end()));
     m_bookGrid->setColumnWidth(1, layout.notesGridWidths[0]);
     m_bookGrid->setColumnWidth(2, layout.notesGridWidths[1]);

@@ -51,6 +51,7 @@ public:
     void showLedgerPage() override;
     void calendarShows(const QDate& date) override;
     void showModal(Tfdatain& dialog) override;
+    void ledgerRefreshed() override;
     void showNotesSelect(Tfnotes_select& dialog) override;
     void showNoteData(TfnotesData& dialog) override;
     void showTitleEditor(Tfedit_dlg& editor) override;
@@ -84,6 +85,10 @@ private:
     bool m_prepared = false;
     bool m_refreshingTabs = false;
     bool m_refreshing = false;
+    bool m_entryDialogShown = false;
+    // The side pane's width when shown; kept while the pane is hidden.
+    int m_sideWidth = 247;
+    QHash<QString, std::function<void()>> m_handlers;
     QHash<QString, QAction*> m_actions;
     QList<QAction*> m_editActions;
     std::array<QAction*, 10> m_backupActions{};

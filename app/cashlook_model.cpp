@@ -41,6 +41,11 @@ public:
         m_model.m_holidays.sdateset(date.month(), date.day());
     }
     void yearArrived() override { m_model.loadAccountTitles(); }
+    void ledgerRefreshed() override {
+        if (w()) {
+            w()->ledgerRefreshed();
+        }
+    }
     void showModal(Tfdatain& dialog) override {
         if (w()) {
             w()->showModal(dialog);
@@ -253,9 +258,23 @@ void CashlookModel::toolTabChanged(ToolTab tab) {
         m_sidePage = SidePage::Accounts;
         m_editMenuEnabled = true;
     } else if (tab == ToolTab::MonthlyTable) {
-        m_workPage = WorkPage::MonthlyTable;
-        m_editMenuEnabled = false;
+        showMonthlyTable();
     }
+}
+
+void CashlookModel::showMonthlyTable() {
+    m_workPage = WorkPage::MonthlyTable;
+    m_editMenuEnabled = false;
+}
+
+void CashlookModel::calendarPrevious() {
+    m_calendar.previousMonth();
+    m_ledger.clview(m_calendar.selectedDate());
+}
+
+void CashlookModel::calendarNext() {
+    m_calendar.nextMonth();
+    m_ledger.clview(m_calendar.selectedDate());
 }
 
 void CashlookModel::searchKamoku() {
@@ -282,6 +301,11 @@ void CashlookModel::masterKamoku() {
 }
 
 void CashlookModel::loadLayoutIntoWindow() {
+    // Only the keys the file holds change a width; without a file the widths
+    // the user dragged stay.
+    if (m_window) {
+        m_layout = m_window->currentLayout();
+    }
     try {
         loadLayout(m_folders, m_layout);
     } catch (const TallyError& error) {

@@ -78,8 +78,10 @@ public:
     // list are written in any case.
     bool FormCloseQuery(const QRect& geometry);
 
-    // Tool tabs and pages.
+    // Tool tabs and pages. Choosing the tab that is already chosen counts too.
     void toolTabChanged(ToolTab tab);
+    // "月別科目一覧表" (Ctrl+E): the monthly table, from whichever tool tab.
+    void showMonthlyTable();
     ToolTab toolTab() const { return m_toolTab; }
     WorkPage workPage() const { return m_workPage; }
     SidePage sidePage() const { return m_sidePage; }
@@ -125,8 +127,10 @@ public:
 
     // The calendar of the side panel.
     void calendarDayClicked(int cell, bool shift);
-    void calendarPrevious() { m_calendar.previousMonth(); }
-    void calendarNext() { m_calendar.nextMonth(); }
+    // "<<" / ">>": the first day of the month before or after becomes the
+    // selected date, as a day click would, but the ledger is not refreshed.
+    void calendarPrevious();
+    void calendarNext();
     void calendarToday() { m_ledger.Panel1Click(); }
 
     // The parts, for the window to show.

@@ -100,7 +100,7 @@ const std::vector<MenuSpec>& mainMenu() {
           "masterKamoku",
           "monthlyTable"}},
         {"その他(&O)", {"csvfileOut", "dateAgain", "kingakuAgain", "-", "mdisplay_write"}},
-        {"バックアップファイル(&B)", {}},
+        {"バックアップファイル(&B)", {}, true},
         {"設定(&H)", {"configExec", "-", "cashcalcExec", "calcExec"}},
         {"ヘルプ(&H)", {"manual"}},
     };

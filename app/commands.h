@@ -25,6 +25,8 @@ const CommandSpec* findCommand(const QString& name);
 struct MenuSpec {
     QString title;
     std::vector<const char*> items;
+    // The menu that lists the ten backup copies after its items.
+    bool holdsBackupEntries = false;
 };
 const std::vector<MenuSpec>& mainMenu();
 

@@ -1,6 +1,7 @@
 #include "app/fonts.h"
 #include "app/program.h"
 #include "app/qt_prompter.h"
+#include "app/translations.h"
 #include "core/app_title.h"
 
 int main(int argc, char** argv) {
@@ -8,6 +9,7 @@ int main(int argc, char** argv) {
     TallyApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tallyrix6"));
     installJapaneseFonts();
+    installQtJapanese(app);
 
     QtPrompter prompter;
     app.setPrompter(&prompter);

@@ -1,5 +1,6 @@
 #include "app/qt_prompter.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QIcon>
@@ -25,7 +26,9 @@ QStringList QtPrompter::qtNameFilters(const QString& filter) {
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QString patterns = parts[i + 1];
         patterns.replace(u';', u' ');
-        result.append(parts[i] + QStringLiteral(" (") + patterns + u')');
+        // A caption that already shows its pattern ("…ファイル(*.exv)") shows it once.
+        const QString shown = u'(' + patterns + u')';
+        result.append(parts[i].endsWith(shown) ? parts[i] : parts[i] + u' ' + shown);
     }
     return result;
 }
@@ -54,8 +57,13 @@ DialogResult QtPrompter::taskMessage(const QString& title, const QString& headin
     const QMessageBox::Icon shown = icon == TaskIcon::Question      ? QMessageBox::Question
                                     : icon == TaskIcon::Information ? QMessageBox::Information
                                                                     : QMessageBox::NoIcon;
-    QMessageBox box(shown, title, displayText(heading), standard, m_parent);
-    box.setInformativeText(displayText(text));
+    // Without a heading the text itself is the first line, not an empty line
+    // above it.
+    QMessageBox box(shown, title, displayText(heading.isEmpty() ? text : heading), standard,
+                    m_parent);
+    if (!heading.isEmpty()) {
+        box.setInformativeText(displayText(text));
+    }
     box.setObjectName(QStringLiteral("taskMessage"));
     box.setEscapeButton(QMessageBox::NoButton);
     const int result = box.exec();
@@ -118,7 +126,9 @@ std::optional<QString> QtPrompter::inputBox(const QString& caption, const QStrin
 }
 
 std::optional<QString> QtPrompter::fileDialog(const FileDialogRequest& request, bool save) {
-    QFileDialog dialog(m_parent, request.title, request.initialDir);
+    // Never the process's working folder, which means nothing to the user.
+    const QString folder = request.initialDir.isEmpty() ? QDir::homePath() : request.initialDir;
+    QFileDialog dialog(m_parent, request.title, folder);
     dialog.setObjectName(save ? QStringLiteral("saveFileDialog")
                               : QStringLiteral("openFileDialog"));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);

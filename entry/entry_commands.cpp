@@ -97,6 +97,8 @@ void EntryCommands::moveDown() {
     ws.entries.move(c, a);
     ws.modified = true;
     m_ledger.kingakuAgain();
+    // The selection follows the entry, so that the next press moves it further.
+    m_ledger.selectRow(r + 1);
 }
 
 }  // namespace tallyrix

@@ -76,6 +76,19 @@ void LedgerView::datadisp3() {
     noteListup();
     m_balances = TOTALCHECK(m_ws, m_ws.currentBook, m_state.currentMonth);
     buildRows();
+    showPeriodInTabAndStatus();
+    m_listener->ledgerRefreshed();
+}
+
+// The month tab and the year and month of the status line always name the period
+// shown, whichever command chose it: printing reads the two panels.
+void LedgerView::showPeriodInTabAndStatus() {
+    const PeriodTable& t = m_ws.periods;
+    const int m = m_state.currentMonth;
+    const bool all = m == PeriodTable::kAllMonths;
+    m_selectedTab = all ? 0 : t.positionOfPeriod(m);
+    m_status[6] = QString::number(all ? t.startYear : calendarYearOfPeriod(t, m));
+    m_status[7] = QString::number(m);
 }
 
 void LedgerView::buildRows() {
@@ -98,7 +111,6 @@ void LedgerView::buildRows() {
             }
         }
         m_state.periodBeforeSearch = month;
-        m_selectedTab = tabOfDate(m_ws.periods, m_state.selectedDate);
     }
     setTitleLabel();
 
@@ -287,7 +299,6 @@ void LedgerView::monthread(int m) {
     if (m == PeriodTable::kAllMonths && m_state.accountFilter.isEmpty()) {
         m_prompter.showNotice(heading(), QStringLiteral("全月表示は科目検索時のみ使用できます。"));
         m = m_state.currentMonth;
-        m_selectedTab = m == PeriodTable::kAllMonths ? 0 : m_ws.periods.positionOfPeriod(m);
     }
     m_state.currentMonth = m;
     m_status[2] = QString::number(m);
@@ -296,13 +307,7 @@ void LedgerView::monthread(int m) {
     if (m != PeriodTable::kAllMonths && !m_state.dayMode) {
         clview(QDate(calendarYearOfPeriod(t, m), m, 1));
     }
-    if (m == PeriodTable::kAllMonths) {
-        m_selectedTab = 0;
-    }
     m_selectedRow = 0;
-    m_status[6] =
-        QString::number(m == PeriodTable::kAllMonths ? t.startYear : calendarYearOfPeriod(t, m));
-    m_status[7] = QString::number(m);
 }
 
 void LedgerView::tabChosen(int k) {
@@ -456,7 +461,6 @@ void LedgerView::yearLoaded(Arrival arrival) {
     m_state.periodIncome.fill(Amount());
     m_state.periodExpense.fill(Amount());
     m_balances = BalanceValues{};
-    m_selectedTab = m_ws.periods.positionOfPeriod(today.month());
     if (arrival == Arrival::Opened) {
         m_status[2].clear();
         notes_change(MainBookTarget);

@@ -29,6 +29,8 @@ public:
     virtual void toggleHoliday(const QDate& date) { (void)date; }
     // The year was read or prepared: the account titles of its usage type reload.
     virtual void yearArrived() {}
+    // The rows, labels and panels were rebuilt.
+    virtual void ledgerRefreshed() {}
 };
 
 // Lets the user pick a petty-cash or bank book; the index of its book line.
@@ -117,6 +119,7 @@ public:
 
 private:
     void buildRows();
+    void showPeriodInTabAndStatus();
     void appendCarryIn();
     // Appends the row of one line unless the view's book, day or filters leave it out.
     void appendEntryRow(int index, QString& lastDate, Amount& runningSum);

@@ -8,6 +8,7 @@
 #include "core/text_checks.h"
 #include "ledger/periods.h"
 #include "yearfile/book.h"
+#include "yearfile/file_commands.h"
 #include "yearfile/workspace.h"
 
 namespace tallyrix {
@@ -192,6 +193,7 @@ void Tfclconfig::Button3Click() {
     FileDialogRequest request;
     request.filter = QStringLiteral("現金出納帳-Tallyrix Version6(*.exv)|*.exv");
     request.defaultExt = QStringLiteral("exv");
+    request.initialDir = fileDialogFolder(m_ws.currentFilePath, m_env.startDataFile);
     if (const std::optional<QString> chosen = m_prompter.openFileName(request)) {
         m_env.startDataFile = *chosen;
     }

@@ -4,8 +4,11 @@
 #include <QColor>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QPalette>
 #include <QScrollBar>
+#include <QStyle>
+#include <QToolTip>
 #include <array>
 
 #include "widgets/grid_look.h"
@@ -179,6 +182,34 @@ void LedgerGrid::setColumnWidths(const QList<int>& widths) {
     }
     // The line index is data, never something to look at.
     setColumnHidden(LedgerGridModel::LineIndex, true);
+}
+
+QString LedgerGrid::cutOffTextAt(const QPoint& viewportPos) const {
+    const QModelIndex index = indexAt(viewportPos);
+    if (!index.isValid()) {
+        return {};
+    }
+    const QString text = m_model.data(index, Qt::DisplayRole).toString();
+    // The style's margins on both sides of a cell's text.
+    const int margin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    const bool cutOff = fontMetrics().horizontalAdvance(text) + margin > visualRect(index).width();
+    return cutOff ? text : QString();
+}
+
+bool LedgerGrid::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QString text = cutOffTextAt(help->pos());
+        if (text.isEmpty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            QToolTip::showText(help->globalPos(), text, viewport(),
+                               visualRect(indexAt(help->pos())));
+        }
+        return true;
+    }
+    return QTableView::viewportEvent(event);
 }
 
 QList<int> LedgerGrid::columnWidths() const {

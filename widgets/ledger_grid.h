@@ -68,10 +68,17 @@ public:
     void setColumnWidths(const QList<int>& widths);
     QList<int> columnWidths() const;
 
+    // The whole text of the cell at a point of the viewport when the cell is too
+    // narrow to show it; empty otherwise. It is the cell's tool tip.
+    QString cutOffTextAt(const QPoint& viewportPos) const;
+
 signals:
     void rowDoubleClicked(int row);
     // A context menu was asked for over `row` (-1 when below the last row).
     void contextMenuRequested(int row, const QPoint& globalPos);
+
+protected:
+    bool viewportEvent(QEvent* event) override;
 
 private:
     LedgerGridModel m_model;

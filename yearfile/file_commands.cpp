@@ -18,16 +18,18 @@ QString heading() {
     return QStringLiteral("確認");
 }
 
-FileDialogRequest openRequest() {
+FileDialogRequest openRequest(const QString& folder) {
     FileDialogRequest r;
+    r.initialDir = folder;
     r.filter = QStringLiteral(
         "Tallyrix4～6-Tallyrix-ファイル(*.exv)|*.exv|Tallyrix(1～3)ファイル(*.clv)|*.clv");
     r.defaultExt = QStringLiteral("exv");
     return r;
 }
 
-FileDialogRequest saveRequest() {
+FileDialogRequest saveRequest(const QString& folder) {
     FileDialogRequest r;
+    r.initialDir = folder;
     r.filter = QStringLiteral("Tallyrix6-Tallyrix-ファイル|*.exv");
     r.defaultExt = QStringLiteral("exv");
     r.overwritePrompt = true;
@@ -43,6 +45,22 @@ QString exvPathOf(const QString& path) {
         return path + QStringLiteral(".exv");
     }
     return path.left(path.size() - suffix.size()) + QStringLiteral("exv");
+}
+
+QString fileDialogFolder(const QString& openFile, const QString& startDataFile) {
+    for (const QString& file : {openFile, startDataFile}) {
+        if (!file.isEmpty()) {
+            const QFileInfo folder(QFileInfo(file).absolutePath());
+            if (folder.isDir()) {
+                return folder.absoluteFilePath();
+            }
+        }
+    }
+    return QDir::homePath();
+}
+
+QString FileCommands::dialogFolder() const {
+    return fileDialogFolder(m_ws.currentFilePath, m_settings.startDataFile);
 }
 
 FileCommands::FileCommands(Workspace& ws, Prompter& prompter, YearHost& host, Folders folders,
@@ -121,14 +139,14 @@ void FileCommands::fileopenExecute() {
     if (!askToSaveChanges()) {
         return;
     }
-    if (const auto path = m_prompter.openFileName(openRequest())) {
+    if (const auto path = m_prompter.openFileName(openRequest(dialogFolder()))) {
         openYearFile(*path);
     }
 }
 
 void FileCommands::saveCurrentFile() {
     if (m_ws.currentFilePath.isEmpty()) {
-        if (const auto path = m_prompter.saveFileName(saveRequest())) {
+        if (const auto path = m_prompter.saveFileName(saveRequest(dialogFolder()))) {
             m_ws.currentFilePath = *path;
         }
     }
@@ -138,7 +156,7 @@ void FileCommands::saveCurrentFile() {
 }
 
 void FileCommands::fileAsSaveExecute() {
-    if (const auto path = m_prompter.saveFileName(saveRequest())) {
+    if (const auto path = m_prompter.saveFileName(saveRequest(dialogFolder()))) {
         saveYearFile(*path);
     }
 }

@@ -54,6 +54,8 @@ public:
 
     // Asks to save pending changes; false when the user cancelled.
     bool askToSaveChanges();
+    // Where this year's file dialogs start.
+    QString dialogFolder() const;
 
     // What the last successful open found in its file.
     const ParseOutcome& lastOpen() const { return m_lastOpen; }
@@ -87,5 +89,9 @@ inline QString discardQuestionText() {
 
 // The path with its extension replaced by ".exv" (an older ".clv" is saved as ".exv").
 QString exvPathOf(const QString& path);
+
+// Where a file dialog starts: the folder of the year file open now, else that of
+// the start data file, else the home folder.
+QString fileDialogFolder(const QString& openFile, const QString& startDataFile);
 
 }  // namespace tallyrix

@@ -44,6 +44,7 @@ void NewYearCommands::makeNextDataExecute() {
     request.filter = QStringLiteral("現金出納帳-Tallyrix6-ファイル|*.exv");
     request.defaultExt = QStringLiteral("exv");
     request.fileName = m_nextYearFileName;
+    request.initialDir = m_files.dialogFolder();
     request.overwritePrompt = true;
     const auto path = m_files.prompter().saveFileName(request);
     if (!path) {

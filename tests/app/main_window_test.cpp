@@ -276,3 +276,222 @@ TEST_F(MainWindowTest, TheSettingsDialogKeepsTheLastFileName) {
 }
 
 }  // namespace
+
+#include <QDialog>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QToolButton>
+
+#include "ledger/periods.h"
+
+namespace {
+
+// The main window on the business year (start month 4, today 2015/05/10).
+class OpenYearTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        path = yearCopy("business_2015.exv");
+        window = start({QStringLiteral("tallyrix6"), path});
+        prompter.clear();
+    }
+    template <class T>
+    T* child(const char* name) const {
+        T* found = window->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    void clickTab(QTabBar* bar, int index) {
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+        QCoreApplication::processEvents();
+    }
+    CashlookModel& model() { return window->model(); }
+
+    QString path;
+    std::unique_ptr<Tfcashlook> window;
+};
+
+TEST_F(MainWindowTest, TheBackupMenuListsItsTenEntriesNewestFirst) {
+    QDir().mkpath(folders.dataFile("ini"));
+    QByteArray list;
+    for (int n = 1; n <= 2; ++n) {
+        list +=
+            QStringLiteral("[BACK_NAME_%1]=2015年度.exv(2015/07/0%1 12:00:00)\r\n").arg(n).toUtf8();
+        list += ("[BACK_FILE_" + QString::number(n) +
+                 "]=" + folders.dataFile("2015070" + QString::number(n) + "120000.dat") + "\r\n")
+                    .toUtf8();
+    }
+    TLightStrings lines;
+    lines.SetText(QString::fromUtf8(list));
+    lines.SaveToFile(folders.dataFile("ini/backup.conf"));
+    auto window = start();
+    QMenu* backups = window->menu(3);
+    ASSERT_NE(backups, nullptr);
+    EXPECT_EQ(backups->title(), QStringLiteral("バックアップファイル(&B)"));
+    const QList<QAction*> entries = backups->actions();
+    ASSERT_EQ(entries.size(), 10);
+    EXPECT_EQ(entries[0]->text(), QStringLiteral("2015年度.exv(2015/07/01 12:00:00)"));
+    EXPECT_EQ(entries[1]->text(), QStringLiteral("2015年度.exv(2015/07/02 12:00:00)"));
+    EXPECT_EQ(entries[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F1));
+    EXPECT_EQ(entries[9]->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F10));
+    for (int n = 2; n < 10; ++n) {
+        EXPECT_EQ(entries[n]->text(), QStringLiteral("---")) << n;
+    }
+}
+
+TEST_F(OpenYearTest, TheLayoutSavedWithTheSidePaneHiddenKeepsItsWidth) {
+    auto* splitter = child<QSplitter>("Splitter1");
+    splitter->setSizes({300, 900});
+    window->action("monthlyTable")->trigger();  // the side pane goes
+    EXPECT_TRUE(child<QStackedWidget>("PageControl2")->isHidden());
+    window->action("mdisplay_write")->trigger();
+    TLightStrings saved;
+    saved.LoadFromFile(folders.dataFile("config/display.dat"));
+    EXPECT_EQ(saved.Get(1), QStringLiteral("[left_panel_width]=300"));
+    child<QTabWidget>("toolTabs")->setCurrentIndex(0);
+    child<QTabWidget>("toolTabs")->setCurrentIndex(1);  // the ledger and the pane again
+    EXPECT_FALSE(child<QStackedWidget>("PageControl2")->isHidden());
+    EXPECT_EQ(splitter->sizes().value(0), 300);
+}
+
+TEST_F(OpenYearTest, ToolButtonsRunWhileTheEditMenuIsDisabled) {
+    child<QTabWidget>("toolTabs")->setCurrentIndex(0);  // データファイル
+    window->action("monthlyTable")->trigger();          // Ctrl+E: the edit menu goes grey
+    ASSERT_FALSE(window->menu(1)->isEnabled());
+    EXPECT_FALSE(window->action("masterKamoku")->isEnabled());
+    QString shown;
+    whenModalShows([&](QWidget* dialog) {
+        shown = dialog->objectName();
+        qobject_cast<QDialog*>(dialog)->reject();
+    });
+    child<QToolButton>("button_masterKamoku")->click();
+    EXPECT_FALSE(shown.isEmpty());
+}
+
+TEST_F(OpenYearTest, ClosingTheSettingsDialogKeepsTheWidthsTheUserDragged) {
+    ASSERT_FALSE(QFile::exists(folders.dataFile("config/display.dat")));
+    auto* grid = child<LedgerGrid>("AdvStringGrid1");
+    grid->setColumnWidth(3, 333);
+    whenModalShows([](QWidget* dialog) {
+        dialog->findChild<QPushButton*>(QStringLiteral("Button5"))->click();
+    });
+    window->action("configExec")->trigger();
+    EXPECT_EQ(grid->columnWidth(3), 333);
+}
+
+// "<<" and ">>" select the first day of the month shown, as a day click would,
+// without refreshing the ledger; a new entry then starts on that day.
+TEST_F(OpenYearTest, CalendarStepsSelectTheFirstDayOfTheMonthShown) {
+    const auto rows = model().ledger().rows().size();
+    model().calendarNext();
+    EXPECT_EQ(model().ledger().state().selectedDate, QDate(2015, 6, 1));
+    EXPECT_EQ(model().calendar().selectedDate(), QDate(2015, 6, 1));
+    EXPECT_EQ(model().ledger().state().currentMonth, 5);  // not refreshed
+    EXPECT_EQ(model().ledger().rows().size(), rows);
+    model().calendarPrevious();
+    model().calendarPrevious();
+    EXPECT_EQ(model().ledger().state().selectedDate, QDate(2015, 4, 1));
+    QDate entryDate;
+    whenModalShows([&](QWidget* dialog) {
+        entryDate = model().datain().entryDate();
+        qobject_cast<QDialog*>(dialog)->reject();
+    });
+    window->action("datainput")->trigger();
+    EXPECT_EQ(entryDate, QDate(2015, 4, 1));
+}
+
+// With continuous input the ledger and the book panel show each entry as it is
+// registered, while the dialog stays open.
+TEST_F(OpenYearTest, ContinuousInputShowsEachEntryAtOnce) {
+    auto* grid = child<LedgerGrid>("AdvStringGrid1");
+    QStringList seen;
+    bool stillOpen = false;
+    whenModalShows([&](QWidget* dialog) {
+        Tfdatain& entry = model().datain();
+        entry.pick(0);
+        entry.setDescription(QStringLiteral("連続入力の一件目"));
+        entry.setIncome(Amount::fromYen(1000));
+        dialog->findChild<QPushButton*>(QStringLiteral("registerButton"))->click();
+        stillOpen = QApplication::activeModalWidget() == dialog;
+        for (const LedgerRow& row : grid->rows()) {
+            seen.append(row.description);
+        }
+        qobject_cast<QDialog*>(dialog)->reject();
+    });
+    window->action("datainput")->trigger();
+    EXPECT_TRUE(stillOpen);
+    EXPECT_TRUE(seen.contains(QStringLiteral("連続入力の一件目")));
+}
+
+// Whichever command chose the period shown, the month tab and the year and
+// month of the status line name it.
+TEST_F(OpenYearTest, TheMonthTabAndStatusFollowThePeriodShown) {
+    auto* tabs = child<QTabBar>("monthTabs");
+    const auto expectShown = [&](const char* path) {
+        const int m = model().ledger().state().currentMonth;
+        const PeriodTable& t = model().workspace().periods;
+        EXPECT_EQ(child<QTabBar>("monthTabs")->currentIndex(), m == 13 ? 0 : t.positionOfPeriod(m))
+            << path;
+        EXPECT_EQ(model().statusPanel(7), QString::number(m)) << path;
+        EXPECT_EQ(model().statusPanel(6),
+                  QString::number(m == 13 ? t.startYear : calendarYearOfPeriod(t, m)))
+            << path;
+    };
+    // An entry registered in another month shows that month.
+    whenModalShows([&](QWidget* dialog) {
+        Tfdatain& entry = model().datain();
+        entry.setContinuousInput(false);
+        entry.calendar().clview(QDate(2015, 8, 3));
+        entry.calendarClick(8, false);  // 2015/08/03 is the ninth cell of August
+        entry.pick(0);
+        entry.setDescription(QStringLiteral("八月"));
+        entry.setIncome(Amount::fromYen(10));
+        dialog->findChild<QPushButton*>(QStringLiteral("registerButton"))->click();
+        if (QApplication::activeModalWidget() == dialog) {
+            ADD_FAILURE() << "not registered: " << prompter.notices().join(u' ');
+            qobject_cast<QDialog*>(dialog)->reject();
+        }
+    });
+    window->action("datainput")->trigger();
+    EXPECT_EQ(model().ledger().state().currentMonth, 8);
+    expectShown("registered in August");
+
+    // All months under a title search, then the search cleared.
+    model().accountListClick(0);
+    clickTab(tabs, 0);
+    EXPECT_EQ(model().ledger().state().currentMonth, 13);
+    expectShown("all months");
+    window->action("searchClear")->trigger();
+    expectShown("search cleared");
+
+    // The already selected tab chosen again shows its month from its first day.
+    model().calendarNext();
+    clickTab(tabs, tabs->currentIndex());
+    EXPECT_EQ(model().ledger().state().selectedDate.day(), 1);
+    expectShown("the same tab again");
+
+    // A new year, then the next year of a year.
+    prompter.answer(DialogResult::Yes);
+    window->action("new1data")->trigger();
+    expectShown("new year");
+    window->close();
+    auto again = start({QStringLiteral("tallyrix6"), path});
+    window = std::move(again);
+    prompter.clear();
+    prompter.answerText(years.file("2016.exv"));
+    window->action("makeNextData")->trigger();
+    expectShown("next year");
+}
+
+// Ctrl+E on the cash-book tool tab shows the monthly table; choosing that tool
+// tab again brings the ledger back.
+TEST_F(OpenYearTest, TheCashBookToolTabBringsTheLedgerBackAfterCtrlE) {
+    auto* tools = child<QTabWidget>("toolTabs");
+    ASSERT_EQ(tools->currentIndex(), 1);
+    window->action("monthlyTable")->trigger();
+    EXPECT_EQ(model().workPage(), CashlookModel::WorkPage::MonthlyTable);
+    clickTab(tools->tabBar(), 1);
+    EXPECT_EQ(model().workPage(), CashlookModel::WorkPage::Ledger);
+    EXPECT_TRUE(window->menu(1)->isEnabled());
+}
+
+}  // namespace

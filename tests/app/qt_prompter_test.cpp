@@ -86,10 +86,70 @@ TEST(QtPrompter, FileFiltersBecomeQtNameFilters) {
     EXPECT_EQ(
         QtPrompter::qtNameFilters(QStringLiteral(
             "Tallyrix4～6-Tallyrix-ファイル(*.exv)|*.exv|Tallyrix(1～3)ファイル(*.clv)|*.clv")),
-        (QStringList{"Tallyrix4～6-Tallyrix-ファイル(*.exv) (*.exv)",
-                     "Tallyrix(1～3)ファイル(*.clv) (*.clv)"}));
+        (QStringList{"Tallyrix4～6-Tallyrix-ファイル(*.exv)", "Tallyrix(1～3)ファイル(*.clv)"}));
+    EXPECT_EQ(QtPrompter::qtNameFilters(QStringLiteral("Tallyrix6-Tallyrix-ファイル|*.exv")),
+              QStringList{"Tallyrix6-Tallyrix-ファイル (*.exv)"});
     EXPECT_EQ(QtPrompter::qtNameFilters(QStringLiteral("CSV|*.csv;*.txt")),
               QStringList{"CSV (*.csv *.txt)"});
+}
+
+}  // namespace
+
+#include <QCoreApplication>
+#include <QTranslator>
+
+#include "app/translations.h"
+
+namespace {
+
+// Qt's own buttons read Japanese, as the program's own texts do.
+TEST(QtPrompter, QuestionsAndFileDialogsReadJapanese) {
+    QTranslator* translator = installQtJapanese(*QCoreApplication::instance());
+    ASSERT_NE(translator, nullptr) << "Qt's Japanese translation (qt6-translations-l10n)";
+    QtPrompter prompter;
+    QStringList buttons;
+    whenModalShows([&](QWidget* w) {
+        for (QPushButton* button : w->findChildren<QPushButton*>()) {
+            buttons.append(button->text());
+        }
+        qobject_cast<QDialog*>(w)->reject();
+    });
+    prompter.taskMessage(QStringLiteral("題"), QStringLiteral("見出し"), TaskButtons::YesNo,
+                         TaskIcon::Question, QStringLiteral("本文"));
+    EXPECT_TRUE(buttons.contains(QStringLiteral("はい(&Y)"))) << buttons.join(u' ').toStdString();
+    EXPECT_TRUE(buttons.contains(QStringLiteral("いいえ(&N)"))) << buttons.join(u' ').toStdString();
+
+    QStringList labels;
+    whenModalShows([&](QWidget* w) {
+        for (QPushButton* button : w->findChildren<QPushButton*>()) {
+            labels.append(button->text());
+        }
+        qobject_cast<QDialog*>(w)->reject();
+    });
+    FileDialogRequest request;
+    request.filter = QStringLiteral("Tallyrix6-Tallyrix-ファイル|*.exv");
+    EXPECT_EQ(prompter.openFileName(request), std::nullopt);
+    EXPECT_TRUE(labels.contains(QStringLiteral("キャンセル"))) << labels.join(u' ').toStdString();
+    QCoreApplication::removeTranslator(translator);
+    delete translator;
+}
+
+// A message without a heading shows its text as the first line.
+TEST(QtPrompter, AMessageWithoutHeadingStartsWithItsText) {
+    QtPrompter prompter;
+    QString first;
+    QString informative;
+    whenModalShows([&](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        first = box->text().section(u'\n', 0, 0);
+        informative = box->informativeText();
+        box->accept();
+    });
+    prompter.taskMessage(QStringLiteral("バージョン情報"), QString(), TaskButtons::Ok,
+                         TaskIcon::Information,
+                         QStringLiteral("ReleaseVersion 20180701A\r\nTallyrix6 for Linux"));
+    EXPECT_EQ(first, QStringLiteral("ReleaseVersion 20180701A"));
+    EXPECT_TRUE(informative.isEmpty());
 }
 
 }  // namespace

@@ -281,3 +281,21 @@ TEST_F(DatainTest, MoveDownSwapsEntriesOfOneDay) {
 }
 
 }  // namespace
+
+namespace {
+
+// The selection follows the entry moved down, so a second press moves it again.
+TEST_F(DatainTest, MovingDownTwiceMovesTheSameEntryTwice) {
+    ASSERT_TRUE(enter(QDate(2015, 4, 10), 0, "二番", 5, 0));
+    ASSERT_TRUE(enter(QDate(2015, 4, 10), 0, "三番", 7, 0));
+    view.monthread(4);
+    view.selectRow(2);  // 小口へ補充, first of the day
+    commands.moveDown();
+    EXPECT_EQ(view.selectedRow(), 3);
+    commands.moveDown();
+    EXPECT_EQ(linesOn("2015/04/10"), (QStringList{"二番", "三番", "小口へ補充"}));
+    EXPECT_EQ(view.selectedRow(), 4);
+    EXPECT_TRUE(prompter.notices().isEmpty());
+}
+
+}  // namespace

@@ -6,6 +6,7 @@
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QToolTip>
 
 using namespace tallyrix;
 
@@ -175,6 +176,22 @@ TEST_F(ShownLedgerGridTest, PointerEventsReportTheRowUnderThePointer) {
     ASSERT_EQ(menus.size(), 1u);
     EXPECT_EQ(menus[0].first, 4);
     EXPECT_EQ(menus[0].second, viewport->mapToGlobal(centreOf(4)));
+}
+
+// A description too long for its column shows whole as the cell's tool tip; one
+// that fits has none.
+TEST_F(ShownLedgerGridTest, ACutOffDescriptionShowsWholeAsItsToolTip) {
+    std::vector<LedgerRow> rows = rowsOf(2);
+    const QString longText = QStringLiteral("事務用品（コピー用紙・トナー・ファイル）　《営業部》");
+    rows[0].description = longText;
+    grid.setRows(rows, false);
+    grid.setColumnWidth(LedgerGridModel::Description, 80);
+    EXPECT_EQ(grid.cutOffTextAt(centreOf(0)), longText);
+    EXPECT_EQ(grid.cutOffTextAt(centreOf(1)), QString());  // "タクシー" fits
+
+    QHelpEvent help(QEvent::ToolTip, centreOf(0), grid.viewport()->mapToGlobal(centreOf(0)));
+    QApplication::sendEvent(grid.viewport(), &help);
+    EXPECT_EQ(QToolTip::text(), longText);
 }
 
 }  // namespace
