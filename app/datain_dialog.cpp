@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -70,6 +71,16 @@ protected:
     void focusInEvent(QFocusEvent* event) override {
         QListWidget::focusInEvent(event);
         setAttribute(Qt::WA_InputMethodEnabled);
+    }
+    // The frame shows where typing goes, as an edit's frame does.
+    bool event(QEvent* event) override {
+        const bool done = QListWidget::event(event);
+        if (event->type() == QEvent::Paint && hasFocus()) {
+            QPainter painter(this);
+            painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+            painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+        }
+        return done;
     }
 };
 
