@@ -321,8 +321,12 @@ void DatainDialog::connectModel() {
     using Field = Tfdatain::AmountField;
     for (const Field field : {Field::Income, Field::Expense}) {
         NumericEdit* edit = amountEdit(field);
-        connect(edit, &QLineEdit::textChanged, this,
-                [this, field](const QString& text) { m_model.setAmountText(field, text); });
+        // Only what the user changes: the model's own amount, shown, stays exact.
+        connect(edit, &QLineEdit::textChanged, this, [this, field](const QString& text) {
+            if (!m_refreshing) {
+                m_model.setAmountText(field, text);
+            }
+        });
         connect(edit, &NumericEdit::unreadableTextCommitted, this,
                 [this, field] { act([&] { m_model.amountTextCommitted(field); }); });
     }

@@ -4,6 +4,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QValidator>
+#include <optional>
 
 #include "core/typed_amount.h"
 
@@ -82,15 +83,30 @@ int NumericEdit::maxDigits() const {
     return m_validator->maxDigits;
 }
 
+namespace {
+
+// setValue() may show what typing cannot give: a negative amount.
+std::optional<Amount> readShown(const QString& text) {
+    QString plain = text;
+    plain.remove(u',');
+    Amount amount;
+    if (tryParseMoney(plain, amount)) {
+        return amount;
+    }
+    const TypedAmount read = readTypedAmount(text, NumericEdit::MostDigits);
+    return read.read() ? std::optional(read.value) : std::nullopt;
+}
+
+}  // namespace
+
 Amount NumericEdit::value() const {
     // Text that is no amount reads as zero rather than raising in the middle
     // of a dialog; holdsAmount() tells the two apart.
-    const TypedAmount read = readTypedAmount(text(), MostDigits);
-    return read.read() ? read.value : Amount();
+    return readShown(text()).value_or(Amount());
 }
 
 bool NumericEdit::holdsAmount() const {
-    return readTypedAmount(text(), MostDigits).read();
+    return readShown(text()).has_value();
 }
 
 void NumericEdit::setValue(Amount amount) {

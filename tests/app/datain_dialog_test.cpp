@@ -271,6 +271,18 @@ TEST_F(DatainDialogTest, EditModeDeletesAfterTheQuestionAndCloses) {
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
 }
 
+TEST_F(DatainDialogTest, AnAmountNoKeyCouldTypeIsKeptWhenEditingAnEntry) {
+    ws.entries.replace(
+        2, ws.entries.line(2).replace(QStringLiteral(",13500,"), QStringLiteral(",-13500,")));
+    open([this] { model.openEdit(2); });
+    EXPECT_EQ(edit("expense")->text(), QStringLiteral("-13,500"));
+    typeText(edit("description"), QStringLiteral("（戻し）"));
+    edit("expense")->setFocus();
+    press(Qt::Key_Return);
+    EXPECT_TRUE(prompter.records().empty());
+    EXPECT_EQ(ws.entries.at(2).field(ExpenseField), QStringLiteral("-13500"));
+}
+
 TEST_F(DatainDialogTest, EscapeAndCloseLeaveTheEntriesAlone) {
     for (const bool escape : {true, false}) {
         openNew();

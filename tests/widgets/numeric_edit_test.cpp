@@ -156,6 +156,11 @@ TEST(NumericEditTest, SetValueShowsZeroAsEmptyAndPastedSeparatorsAreKept) {
     EXPECT_EQ(edit.text(), QString());
     EXPECT_EQ(edit.value(), Amount());
 
+    // A negative amount cannot be typed, but what setValue() shows reads back.
+    edit.setValue(Amount::fromYen(-1500));
+    EXPECT_EQ(edit.value(), Amount::fromYen(-1500));
+    EXPECT_TRUE(edit.holdsAmount());
+    edit.clear();
     edit.insert(QStringLiteral("12,345,678"));  // as a paste does
     EXPECT_EQ(edit.value(), Amount::fromYen(12345678));
     EXPECT_EQ(edit.alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
