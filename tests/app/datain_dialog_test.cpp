@@ -20,6 +20,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <memory>
+#include <tuple>
 
 #include "entry/description_lists.h"
 #include "tests/ledger/ledger_fixture.h"
@@ -76,6 +77,14 @@ protected:
     }
     QLineEdit* edit(const char* name) { return widget<QLineEdit>(name); }
     QWidget* focused() const { return dialog->focusWidget(); }
+    // The registered descriptions of 売上, the first title: (column, row, text).
+    void saveSalesDescriptions(std::initializer_list<std::tuple<int, int, QString>> cells) {
+        DescriptionGrid saved;
+        for (const auto& [column, row, text] : cells) {
+            saved.setCell(column, row, text);
+        }
+        saved.save(data.file("cldata/tekiya1.dat"));
+    }
     QString focusedName() const { return focused() ? focused()->objectName() : QString(); }
     // A key as the keyboard sends it, shortcuts included, to the focused control.
     void press(int code, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -223,10 +232,8 @@ TEST_F(DatainDialogTest, CalendarClicksSetTheEntryDate) {
 }
 
 TEST_F(DatainDialogTest, TheDescriptionGridFillsTheFieldAndRegistersOnDoubleClick) {
-    DescriptionGrid saved;
-    saved.setCell(1, 0, QStringLiteral("現金売上"));
-    saved.setCell(2, 3, QStringLiteral("売掛金回収"));
-    saved.save(data.file("cldata/tekiya1.dat"));
+    saveSalesDescriptions(
+        {{1, 0, QStringLiteral("現金売上")}, {2, 3, QStringLiteral("売掛金回収")}});
     openNew();
     auto* grid = widget<QTableWidget>("descriptionGrid");
     EXPECT_TRUE(grid->isColumnHidden(0));
@@ -421,10 +428,8 @@ TEST_F(DatainDialogTest, TypingInTheListJumpsToTheTitleAndCtrlTabChangesThePage)
 }
 
 TEST_F(DatainDialogTest, TheDescriptionListIsUsedFromTheKeyboard) {
-    DescriptionGrid saved;
-    saved.setCell(1, 0, QStringLiteral("現金売上"));
-    saved.setCell(1, 1, QStringLiteral("カード売上"));
-    saved.save(data.file("cldata/tekiya1.dat"));
+    saveSalesDescriptions(
+        {{1, 0, QStringLiteral("現金売上")}, {1, 1, QStringLiteral("カード売上")}});
     openNew();
     typeText(focused(), QStringLiteral("売"));
     press(Qt::Key_Return);
