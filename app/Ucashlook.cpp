@@ -28,6 +28,7 @@
 
 #include "app/commands.h"
 #include "app/datain_dialog.h"
+#include "app/enter_key.h"
 #include "app/notes_dialogs.h"
 #include "app/settings_dialog.h"
 #include "app/title_master_dialog.h"
@@ -355,6 +356,12 @@ QWidget* Tfcashlook::createSidePanel() {
         const int row = m_accountList->row(item);
         run([this, row] { m_model->accountListClick(row); });
     });
+    onEnterKey(m_accountList, [this] {
+        const int row = m_accountList->currentRow();
+        run([this, row] { m_model->accountListClick(row); });
+    });
+    connect(m_calendar, &CalendarWidget::daysStepped, this,
+            [this](int days) { run([this, days] { m_model->calendarStep(days); }); });
     return m_sidePages;
 }
 

@@ -132,6 +132,10 @@ public:
     void calendarPrevious();
     void calendarNext();
     void calendarToday() { m_ledger.Panel1Click(); }
+    // An arrow key on the calendar: as a click on the day it reaches.
+    void calendarStep(int days) {
+        m_ledger.day1Click(m_calendar.selectedDate().addDays(days), false);
+    }
 
     // The parts, for the window to show.
     Workspace& workspace() { return m_ws; }

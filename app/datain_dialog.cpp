@@ -4,11 +4,16 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -46,8 +51,61 @@ QLabel* caption(const QString& text, QWidget* parent) {
 QPushButton* button(const QString& text, const QString& name, QWidget* parent) {
     auto* b = new QPushButton(text, parent);
     b->setObjectName(name);
+    // No default button: Enter registers from the amount fields only.
+    b->setAutoDefault(false);
     b->setMinimumWidth(96);
     return b;
+}
+
+// A list the user types into, the input method included: an item view turns
+// the input method off whenever its current item is not editable.
+class TypedList : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override {
+        QListWidget::currentChanged(current, previous);
+        setAttribute(Qt::WA_InputMethodEnabled);
+    }
+    void focusInEvent(QFocusEvent* event) override {
+        QListWidget::focusInEvent(event);
+        setAttribute(Qt::WA_InputMethodEnabled);
+    }
+    // The frame shows where typing goes, as an edit's frame does.
+    bool event(QEvent* event) override {
+        const bool done = QListWidget::event(event);
+        if (event->type() == QEvent::Paint && hasFocus()) {
+            QPainter painter(this);
+            painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+            painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+        }
+        return done;
+    }
+};
+
+bool isEnter(const QKeyEvent* event) {
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+bool hasCommandModifier(const QKeyEvent* event) {
+    return (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) !=
+           Qt::NoModifier;
+}
+
+// An amount as the model holds it: the text that names no amount as typed,
+// otherwise the amount itself.
+void showAmount(NumericEdit* edit, const QString& unread, Amount amount) {
+    if (!unread.isEmpty()) {
+        if (edit->text() != unread) {
+            edit->setText(unread);
+        }
+        return;
+    }
+    // Setting the same value again would throw away the caret and the undo steps.
+    if (!edit->holdsAmount() || edit->value() != amount) {
+        edit->setValue(amount);
+    }
 }
 
 }  // namespace
@@ -72,8 +130,15 @@ DatainDialog::DatainDialog(Tfdatain& model, QWidget* parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connectModel();
+    connectKeys();
+    orderTabs();
     refresh();
-    m_description->setFocus();
+    // A new entry starts with its account title, an edit with what it says.
+    if (m_model.mode() == Tfdatain::Mode::New) {
+        shownList()->setFocus();
+    } else {
+        m_description->setFocus();
+    }
 }
 
 DatainDialog::~DatainDialog() = default;
@@ -107,12 +172,18 @@ QWidget* DatainDialog::createDatePanel() {
 QTabWidget* DatainDialog::createPages() {
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("pages"));
+    // The pages change with Ctrl+Tab; the tab bar is no stop of its own.
+    m_pages->setFocusPolicy(Qt::NoFocus);
+    m_pages->tabBar()->setFocusPolicy(Qt::NoFocus);
     const std::array<QString, 3> names{QStringLiteral("titleList"), QStringLiteral("pettyCashList"),
                                        QStringLiteral("bankList")};
     for (size_t i = 0; i < kPages.size(); ++i) {
-        auto* list = new QListWidget(m_pages);
+        auto* list = new TypedList(m_pages);
         list->setObjectName(names[i]);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
+        // Titles are typed to be found, in Japanese as well.
+        list->setAttribute(Qt::WA_InputMethodEnabled);
+        list->installEventFilter(this);
         m_lists[i] = list;
         m_pages->addTab(list, m_model.pageCaption(kPages[i]));
     }
@@ -163,6 +234,7 @@ QWidget* DatainDialog::createDescriptionGrid() {
     }
     m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_grid->installEventFilter(this);
     const int frame = 2 * m_grid->frameWidth();
     m_grid->setFixedSize(kDescriptionColumns * kGridColumnWidth + frame,
                          kDescriptionRows * kGridRowHeight + frame);
@@ -180,8 +252,12 @@ QWidget* DatainDialog::createAmountsAndButtons() {
     m_income->setObjectName(QStringLiteral("income"));
     m_expense = new NumericEdit(panel);
     m_expense->setObjectName(QStringLiteral("expense"));
-    m_guard->watch(m_income);
-    m_guard->watch(m_expense);
+    for (NumericEdit* amount : {m_income, m_expense}) {
+        amount->setMaxDigits(Tfdatain::AmountDigits);
+        // The model says what is wrong with text that names no amount.
+        amount->setKeepsUnreadableText(true);
+        m_guard->watch(amount);
+    }
     m_continuous = new QCheckBox(QStringLiteral("連続入力"), panel);
     m_continuous->setObjectName(QStringLiteral("continuous"));
 
@@ -223,14 +299,17 @@ void DatainDialog::connectModel() {
         }
     });
     for (QListWidget* list : m_lists) {
-        // A click picks again what is already current: changing the page
-        // emptied the account field but left the row selected.
+        // A click on the row already selected changes no selection; it is a
+        // pick all the same.
         connect(list, &QListWidget::itemClicked, this, [this, list](QListWidgetItem* item) {
             act([&] { m_model.pick(list->row(item)); });
         });
-        connect(list, &QListWidget::currentRowChanged, this, [this](int row) {
-            if (!m_refreshing && row >= 0) {
-                act([&] { m_model.pick(row); });
+        // What the user selects, not where focus lands: a list entered by Tab
+        // gets a current row but picks nothing.
+        connect(list, &QListWidget::itemSelectionChanged, this, [this, list] {
+            const QList<QListWidgetItem*> selected = list->selectedItems();
+            if (!m_refreshing && !selected.isEmpty()) {
+                act([&] { m_model.pick(list->row(selected.first())); });
             }
         });
     }
@@ -239,19 +318,24 @@ void DatainDialog::connectModel() {
     // command reads is what the user sees.
     connect(m_description, &QLineEdit::textChanged, this,
             [this](const QString& text) { m_model.setDescription(text); });
-    connect(m_income, &QLineEdit::textChanged, this,
-            [this] { m_model.setIncome(m_income->value()); });
-    connect(m_expense, &QLineEdit::textChanged, this,
-            [this] { m_model.setExpense(m_expense->value()); });
+    using Field = Tfdatain::AmountField;
+    for (const Field field : {Field::Income, Field::Expense}) {
+        NumericEdit* edit = amountEdit(field);
+        // Only what the user changes: the model's own amount, shown, stays exact.
+        connect(edit, &QLineEdit::textChanged, this, [this, field](const QString& text) {
+            if (!m_refreshing) {
+                m_model.setAmountText(field, text);
+            }
+        });
+        connect(edit, &NumericEdit::unreadableTextCommitted, this,
+                [this, field] { act([&] { m_model.amountTextCommitted(field); }); });
+    }
     connect(m_continuous, &QCheckBox::toggled, this,
             [this](bool on) { m_model.setContinuousInput(on); });
 
     connect(m_guard, &PreeditGuard::enterPressed, this, &DatainDialog::enterIn);
 
-    connect(m_grid, &QTableWidget::cellClicked, this, [this](int row, int column) {
-        act([&] { m_model.descriptionClick(column, row); });
-        m_expense->setFocus();
-    });
+    connect(m_grid, &QTableWidget::cellClicked, this, &DatainDialog::takeDescription);
     connect(m_grid, &QTableWidget::cellDoubleClicked, this, [this](int row, int column) {
         act([&] { m_model.descriptions().cellDoubleClick(column, row); });
     });
@@ -260,6 +344,149 @@ void DatainDialog::connectModel() {
     connect(m_delete, &QPushButton::clicked, this,
             [this] { act([this] { m_model.deleteEntry(); }); });
     connect(m_close, &QPushButton::clicked, this, &DatainDialog::reject);
+}
+
+void DatainDialog::connectKeys() {
+    const auto shortcut = [this](QKeyCombination keys, const std::function<void()>& action) {
+        connect(new QShortcut(QKeySequence(keys), this), &QShortcut::activated, this,
+                [this, action] { act(action); });
+    };
+    shortcut(Qt::Key_PageUp, [this] { m_model.moveDate(-1); });
+    shortcut(Qt::Key_PageDown, [this] { m_model.moveDate(1); });
+    shortcut(Qt::CTRL | Qt::Key_PageUp, [this] { m_model.moveMonths(-1); });
+    shortcut(Qt::CTRL | Qt::Key_PageDown, [this] { m_model.moveMonths(1); });
+    for (const QKeyCombination keys : {Qt::CTRL | Qt::Key_Tab, Qt::CTRL | Qt::SHIFT | Qt::Key_Tab,
+                                       Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab}) {
+        const int by = keys.keyboardModifiers().testFlag(Qt::ShiftModifier) ? -1 : 1;
+        connect(new QShortcut(QKeySequence(keys), this), &QShortcut::activated, this,
+                [this, by] { stepPage(by); });
+    }
+    connect(m_calendar, &CalendarWidget::daysStepped, this,
+            [this](int days) { act([&] { m_model.moveDate(days); }); });
+    m_description->installEventFilter(this);
+}
+
+void DatainDialog::orderTabs() {
+    QList<QWidget*> chain(m_lists.begin(), m_lists.end());
+    chain << m_description << m_income << m_expense << m_continuous << m_register << m_delete
+          << m_close << m_grid << m_calendar;
+    for (qsizetype i = 0; i + 1 < chain.size(); ++i) {
+        setTabOrder(chain[i], chain[i + 1]);
+    }
+}
+
+QListWidget* DatainDialog::shownList() const {
+    return m_lists[static_cast<size_t>(m_model.page())];
+}
+
+NumericEdit* DatainDialog::amountEdit(Tfdatain::AmountField field) const {
+    return field == Tfdatain::AmountField::Income ? m_income : m_expense;
+}
+
+void DatainDialog::focusAmountAfterDescription() {
+    // Entered by the keyboard, the amount field selects its text.
+    amountEdit(m_model.amountAfterDescription())->setFocus(Qt::OtherFocusReason);
+}
+
+void DatainDialog::stepPage(int by) {
+    const int count = static_cast<int>(kPages.size());
+    const int next = (static_cast<int>(m_model.page()) + by + count) % count;
+    act([&] { m_model.changePage(kPages[static_cast<size_t>(next)]); });
+    shownList()->setFocus(Qt::TabFocusReason);
+}
+
+void DatainDialog::takeDescription(int row, int column) {
+    act([&] { m_model.descriptionClick(column, row); });
+    focusAmountAfterDescription();
+}
+
+void DatainDialog::enterGrid() {
+    m_grid->setFocus(Qt::TabFocusReason);
+    if (!m_grid->currentIndex().isValid()) {
+        m_grid->setCurrentCell(0, 1);
+    }
+}
+
+bool DatainDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::InputMethod) {
+        // Text committed in a list is typed into it, like a key.
+        const QString commit = static_cast<QInputMethodEvent*>(event)->commitString();
+        auto* list = qobject_cast<QListWidget*>(watched);
+        if (list != nullptr && !commit.isEmpty()) {
+            act([&] { m_model.typeInList(commit); });
+            return true;
+        }
+    }
+    if (event->type() != QEvent::KeyPress) {
+        return ModelDialog::eventFilter(watched, event);
+    }
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (auto* list = qobject_cast<QListWidget*>(watched)) {
+        return listKey(list, key);
+    }
+    if (watched == m_grid) {
+        return gridKey(key);
+    }
+    if (watched == m_description && key->key() == Qt::Key_Down && !hasCommandModifier(key) &&
+        !m_guard->composing(m_description)) {
+        enterGrid();
+        return true;
+    }
+    return ModelDialog::eventFilter(watched, event);
+}
+
+bool DatainDialog::listKey(QListWidget* list, QKeyEvent* event) {
+    const int row = list->currentRow();
+    if (isEnter(event)) {
+        // Enter chooses the highlighted item and goes on to the description.
+        if (row >= 0 && row != m_model.pickedIndex()) {
+            act([&] { m_model.pick(row); });
+        }
+        if (row >= 0) {
+            m_description->setFocus(Qt::TabFocusReason);
+        }
+        return true;
+    }
+    const bool arrow = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
+    if (arrow && list->selectedItems().isEmpty() && list->count() > 0) {
+        // The first arrow picks the row shown current, not the one after it.
+        act([&] { m_model.pick(std::max(row, 0)); });
+        return true;
+    }
+    const QString text = event->text();
+    if (!hasCommandModifier(event) && !text.trimmed().isEmpty() && text.front().isPrint()) {
+        act([&] { m_model.typeInList(text); });
+        return true;
+    }
+    return false;
+}
+
+bool DatainDialog::gridKey(QKeyEvent* event) {
+    const QModelIndex current = m_grid->currentIndex();
+    if (isEnter(event) || event->key() == Qt::Key_Space) {
+        if (current.isValid()) {
+            takeDescription(current.row(), current.column());
+        }
+        return true;
+    }
+    if (event->key() == Qt::Key_Up && (!current.isValid() || current.row() == 0)) {
+        m_description->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    return false;
+}
+
+void DatainDialog::keyPressEvent(QKeyEvent* event) {
+    if (!isEnter(event)) {
+        ModelDialog::keyPressEvent(event);
+        return;
+    }
+    // Enter reaches the dialog from fields without a rule of their own: it
+    // presses a button only when that button has focus.
+    event->accept();
+    if (auto* pressed = qobject_cast<QPushButton*>(focusWidget())) {
+        pressed->click();
+    }
 }
 
 void DatainDialog::registerEntry() {
@@ -273,7 +500,7 @@ void DatainDialog::registerEntry() {
 
 void DatainDialog::enterIn(QLineEdit* edit) {
     if (edit == m_description) {
-        m_expense->setFocus();
+        focusAmountAfterDescription();
     } else {
         registerEntry();
     }
@@ -297,12 +524,9 @@ void DatainDialog::refresh() {
     if (m_description->text() != m_model.description()) {
         m_description->setText(m_model.description());
     }
-    if (m_income->value() != m_model.income()) {
-        m_income->setValue(m_model.income());
-    }
-    if (m_expense->value() != m_model.expense()) {
-        m_expense->setValue(m_model.expense());
-    }
+    using Field = Tfdatain::AmountField;
+    showAmount(m_income, m_model.unreadAmountText(Field::Income), m_model.income());
+    showAmount(m_expense, m_model.unreadAmountText(Field::Expense), m_model.expense());
     m_continuous->setChecked(m_model.continuousInput());
     refreshGrid();
     m_refreshing = false;
@@ -329,8 +553,8 @@ void DatainDialog::refreshPages() {
     if (picked < 0) {
         list->setCurrentRow(-1);
         list->clearSelection();
-    } else if (list->currentRow() != picked) {
-        list->setCurrentRow(picked);
+    } else if (list->currentRow() != picked || !list->item(picked)->isSelected()) {
+        list->setCurrentRow(picked, QItemSelectionModel::ClearAndSelect);
     }
 }
 

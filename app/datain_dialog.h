@@ -10,6 +10,7 @@
 #include "entry/udatain.h"
 
 class QCheckBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -27,6 +28,14 @@ class PreeditGuard;
 // from the list pages, the description with its registered list, one amount.
 // Every click and key is handed to the model; after each the dialog shows the
 // model again and closes when the model has closed.
+//
+// The keyboard reaches everything: Tab goes list → 摘要 → 収入 → 支出 → 連続入力 →
+// buttons → description list → calendar; Ctrl+Tab changes the page; PageUp and
+// PageDown move the date a day, with Ctrl a month. Typing in a list picks the
+// first item starting with it, Enter there goes on to 摘要. Down in 摘要 enters
+// the description list, where Enter or Space takes the highlighted one. Enter
+// in 摘要 goes on to the amount the model names, Enter in an amount registers,
+// and Enter anywhere else presses nothing.
 class DatainDialog : public ModelDialog {
     Q_OBJECT
 
@@ -41,6 +50,10 @@ public:
     // "閉じる", Esc and the window frame.
     void reject() override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QWidget* createDatePanel();
     QTabWidget* createPages();
@@ -48,6 +61,16 @@ private:
     QWidget* createDescriptionGrid();
     QWidget* createAmountsAndButtons();
     void connectModel();
+    void connectKeys();
+    void orderTabs();
+    bool listKey(QListWidget* list, QKeyEvent* event);
+    bool gridKey(QKeyEvent* event);
+    void enterGrid();
+    void takeDescription(int row, int column);
+    void focusAmountAfterDescription();
+    void stepPage(int by);
+    QListWidget* shownList() const;
+    NumericEdit* amountEdit(Tfdatain::AmountField field) const;
     bool modelClosed() const override { return m_model.closed(); }
     void registerEntry();
     void enterIn(QLineEdit* edit);

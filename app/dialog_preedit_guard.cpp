@@ -30,6 +30,14 @@ bool PreeditGuard::eventFilter(QObject* watched, QEvent* event) {
             m_composing[watched] =
                 !static_cast<QInputMethodEvent*>(event)->preeditString().isEmpty();
             break;
+        case QEvent::ShortcutOverride:
+            // While composing, keys such as PageDown page the candidates: no
+            // shortcut of the window takes them.
+            if (m_composing.value(watched)) {
+                event->accept();
+                return true;
+            }
+            break;
         case QEvent::FocusOut:
             // Leaving the edit ends the composition, one way or the other.
             m_composing[watched] = false;

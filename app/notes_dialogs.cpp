@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "app/dialog_preedit_guard.h"
+#include "app/enter_key.h"
 #include "core/app_title.h"
 #include "widgets/grid_look.h"
 #include "widgets/numeric_edit.h"
@@ -88,6 +89,11 @@ NotesSelectDialog::NotesSelectDialog(Tfnotes_select& model, QWidget* parent)
             [this](int row) { act([&] { m_model.selectRow(row); }); });
     connect(m_grid, &QTableWidget::cellDoubleClicked, this,
             [this](int row) { act([&] { m_model.rowDoubleClick(row); }); });
+    onEnterKey(m_grid, [this] {
+        if (m_model.selection() >= 0) {
+            act([this] { m_model.rowDoubleClick(m_model.selection()); });
+        }
+    });
     connect(m_grid, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { m_menu->popup(m_grid->viewport()->mapToGlobal(at)); });
     connect(add, &QAction::triggered, this, [this] { act([this] { m_model.addClick(); }); });

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/dialog_preedit_guard.h"
+#include "app/enter_key.h"
 #include "core/app_title.h"
 #include "widgets/gradient_panel.h"
 #include "widgets/ledger_grid.h"
@@ -109,6 +110,14 @@ TitleMasterDialog::TitleMasterDialog(TFkamokureg& model, QWidget* parent)
                                  }); });
     connect(m_grid->verticalHeader(), &QHeaderView::sectionDoubleClicked, this, [this](int row) {
         act([&] { m_model.cellDoubleClick(GridCell{0, row + 1}); });
+    });
+    onEnterKey(m_grid, [this] {
+        const QModelIndex current = m_grid->currentIndex();
+        if (current.isValid()) {
+            act([&] {
+                m_model.cellDoubleClick(GridCell{current.column() + 1, current.row() + 1});
+            });
+        }
     });
     connect(m_grid, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
         if (!m_refreshing && row >= 0 && column >= 0) {

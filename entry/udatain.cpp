@@ -4,6 +4,7 @@
 #include "core/format_settings.h"
 #include "core/prompter.h"
 #include "core/text_checks.h"
+#include "core/typed_amount.h"
 #include "ledger/ledger_view.h"
 #include "ledger/periods.h"
 #include "yearfile/workspace.h"
@@ -62,8 +63,7 @@ void Tfdatain::setDate(const QDate& date) {
 
 void Tfdatain::clearFields() {
     m_description.clear();
-    m_income = Amount();
-    m_expense = Amount();
+    m_amounts = {};
 }
 
 void Tfdatain::openNew(const QDate& date) {
@@ -91,8 +91,8 @@ void Tfdatain::openEdit(int line) {
     m_own = {entry.field(KindField), entry.field(NameField)};
     m_counterpart = {entry.field(CounterKindField), entry.field(CounterNameField)};
     m_description = entry.field(DescriptionField);
-    m_income = entry.income();
-    m_expense = entry.expense();
+    setIncome(entry.income());
+    setExpense(entry.expense());
     const BookRef main = m_ws.mainBook();
     if (m_counterpart == m_own) {
         pickText(ListPage::AccountTitles, entry.field(TitleField));
@@ -157,6 +157,11 @@ void Tfdatain::changePage(ListPage page) {
     m_title.clear();
     m_description.clear();
     m_descriptions->changePage(page);
+    const int picked = pickedIndex();
+    const QStringList items = pageItems(page);
+    if (picked >= 0 && picked < items.size()) {
+        m_title = items[picked];
+    }
 }
 
 void Tfdatain::pick(int index) {
@@ -167,6 +172,66 @@ void Tfdatain::pick(int index) {
     m_picked[static_cast<size_t>(m_page)] = index;
     m_title = items[index];
     m_descriptions->pick(m_page, index);
+}
+
+void Tfdatain::typeInList(const QString& typed) {
+    const QString text = typed.trimmed();
+    if (text.isEmpty()) {
+        return;
+    }
+    const QStringList items = pageItems(m_page);
+    for (int i = 0; i < items.size(); ++i) {
+        if (items[i].startsWith(text, Qt::CaseInsensitive)) {
+            pick(i);
+            return;
+        }
+    }
+    m_beeper.beep();
+}
+
+void Tfdatain::setAmountText(AmountField field, const QString& text) {
+    const TypedAmount read = readTypedAmount(text, AmountDigits);
+    m_amounts[index(field)] = read.read() ? AmountInput{read.value, {}} : AmountInput{{}, text};
+}
+
+void Tfdatain::amountTextCommitted(AmountField field) {
+    refusedAmountText(field);
+}
+
+// True after the notice on a field whose text names no amount.
+bool Tfdatain::refusedAmountText(AmountField field) {
+    const QString& text = m_amounts[index(field)].unread;
+    if (text.isEmpty()) {
+        return false;
+    }
+    const QString name =
+        field == AmountField::Income ? QStringLiteral("収入") : QStringLiteral("支出");
+    const TypedAmount read = readTypedAmount(text, AmountDigits);
+    if (read.status == TypedAmount::Status::TooLarge) {
+        refused(check(), name + QStringLiteral("の「") + text +
+                             QStringLiteral("」は大きすぎます。") + QString::number(AmountDigits) +
+                             QStringLiteral("桁までの金額を入力して下さい"));
+    } else {
+        refused(check(), name + QStringLiteral("の「") + text +
+                             QStringLiteral("」は金額として読めません。数字で入力して下さい"));
+    }
+    return true;
+}
+
+Tfdatain::AmountField Tfdatain::amountAfterDescription() const {
+    if (m_page != ListPage::AccountTitles || isBlank(m_title)) {
+        return AmountField::Expense;
+    }
+    // The master marks no title as income; the year's own entries tell.
+    const EntryList& entries = m_ws.entries;
+    for (int i = entries.count() - 1; i >= 0; --i) {
+        const Entry& entry = entries.at(i);
+        if (entry.fieldView(TitleField) == m_title) {
+            return entry.income() > Amount() && entry.expense().isZero() ? AmountField::Income
+                                                                         : AmountField::Expense;
+        }
+    }
+    return AmountField::Expense;
 }
 
 void Tfdatain::calendarClick(int cell, bool shift) {
@@ -189,6 +254,14 @@ void Tfdatain::today() {
     m_date = m_calendar->selectToday();
 }
 
+void Tfdatain::moveDate(int days) {
+    setDate(m_date.addDays(days));
+}
+
+void Tfdatain::moveMonths(int months) {
+    setDate(m_date.addMonths(months));
+}
+
 void Tfdatain::descriptionClick(int column, int row) {
     if (const auto text = m_descriptions->cellClick(column, row)) {
         m_description = *text;
@@ -202,13 +275,19 @@ bool Tfdatain::refused(const QString& heading, const QString& text) {
 
 // The checks of the amounts, the title and the description, in their order.
 bool Tfdatain::checkFields() {
+    // An amount that cannot be read is never taken for none.
+    if (refusedAmountText(AmountField::Income) || refusedAmountText(AmountField::Expense)) {
+        return false;
+    }
     const Amount zero;
-    if (m_income > zero && m_expense > zero) {
+    const Amount in = income();
+    const Amount out = expense();
+    if (in > zero && out > zero) {
         return refused(
             check(),
             QStringLiteral("収入・支出に金額が入力されています。どちらか一方のみ入力して下さい"));
     }
-    if (m_income == zero && m_expense == zero) {
+    if (in == zero && out == zero) {
         if (!(isBlank(m_title) && isBlank(m_description))) {
             return refused(
                 check(),
@@ -278,7 +357,7 @@ QString Tfdatain::entryLine(int period, const QString& title, const BookRef& cou
                             int sequence) const {
     const BookRef own = m_own.kind.isEmpty() ? m_ws.mainBook() : m_own;
     return joinEntryFields({monthKey(period), formatDate(m_date), QString::number(sequence), title,
-                            m_description, m_income.toPlainString(), m_expense.toPlainString(),
+                            m_description, income().toPlainString(), expense().toPlainString(),
                             QString(), own.kind, own.name, counterpart.kind, counterpart.name});
 }
 

@@ -27,6 +27,9 @@ struct Workspace;
 class Tfdatain {
 public:
     enum class Mode { New, Edit };
+    enum class AmountField { Income, Expense };
+    // The most digits an amount field takes.
+    static constexpr int AmountDigits = 9;
 
     Tfdatain(LedgerView& ledger, Prompter& prompter, Folders folders, Holidays& holidays,
              Beeper& beeper);
@@ -57,17 +60,36 @@ public:
     QString pageCaption(ListPage page) const;
     // "科　目", "小口現金帳簿" or "預金出納帳簿": the label of the account field.
     QString titleLabel() const;
+    // Changing the page empties the fields; an item still picked on the new
+    // page is the account again, as the list shows it highlighted.
     void changePage(ListPage page);
     void pick(int index);
+    // Text typed into the list: the first item starting with it is picked; a
+    // beep when none does.
+    void typeInList(const QString& typed);
 
     // The fields the user fills.
     const QString& title() const { return m_title; }
     const QString& description() const { return m_description; }
     void setDescription(const QString& text) { m_description = text; }
-    Amount income() const { return m_income; }
-    Amount expense() const { return m_expense; }
-    void setIncome(Amount amount) { m_income = amount; }
-    void setExpense(Amount amount) { m_expense = amount; }
+    Amount income() const { return m_amounts[0].value; }
+    Amount expense() const { return m_amounts[1].value; }
+    void setIncome(Amount amount) { m_amounts[0] = {amount, {}}; }
+    void setExpense(Amount amount) { m_amounts[1] = {amount, {}}; }
+    // An amount field's text as it stands, read at once. Text that names no
+    // amount is kept as typed and counts as zero until corrected.
+    void setAmountText(AmountField field, const QString& text);
+    // The kept text of a field that names no amount; empty when it holds one.
+    const QString& unreadAmountText(AmountField field) const {
+        return m_amounts[index(field)].unread;
+    }
+    // The user committed the field's text (an input method's conversion): text
+    // that names no amount is refused with a notice naming it.
+    void amountTextCommitted(AmountField field);
+    // Where Enter in the description field goes: to the income field when the
+    // latest entry of the picked account title in the year was an income,
+    // else to the expense field.
+    AmountField amountAfterDescription() const;
     bool continuousInput() const { return m_continuous; }
     void setContinuousInput(bool on) { m_continuous = on; }
 
@@ -77,6 +99,10 @@ public:
     void previousMonth();
     void nextMonth();
     void today();
+    // The entry date a number of days or months on (back when negative); a
+    // month on keeps the day where the month has it.
+    void moveDate(int days);
+    void moveMonths(int months);
 
     // The description grid beside the description field.
     DescriptionLists& descriptions() { return *m_descriptions; }
@@ -91,6 +117,12 @@ public:
     void close() { m_closed = true; }
 
 private:
+    struct AmountInput {
+        Amount value;
+        QString unread;
+    };
+    static size_t index(AmountField field) { return field == AmountField::Income ? 0 : 1; }
+    bool refusedAmountText(AmountField field);
     bool refused(const QString& heading, const QString& text);
     bool checkFields();
     int periodForDate();
@@ -122,8 +154,7 @@ private:
     std::array<int, 3> m_picked{-1, -1, -1};
     QString m_title;
     QString m_description;
-    Amount m_income;
-    Amount m_expense;
+    std::array<AmountInput, 2> m_amounts{};
     bool m_continuous = true;
 };
 

@@ -1,5 +1,6 @@
 #include "widgets/calendar_widget.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolButton>
@@ -36,6 +37,7 @@ CalendarWidget::CalendarWidget(CalendarMonth& month, QWidget* parent)
       m_previous(new QToolButton(this)),
       m_next(new QToolButton(this)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
     const auto setUp = [](QToolButton* button, const QString& text, const QString& name) {
         button->setText(text);
         button->setObjectName(name);
@@ -123,8 +125,14 @@ void CalendarWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.fillRect(rect(), colourOf(calendar_colors::Background));
-    painter.setPen(palette().color(QPalette::Mid));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (hasFocus()) {
+        // The keys move the selected date: the frame takes its colour.
+        painter.setPen(QPen(colourOf(calendar_colors::SelectedBackground), 2));
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    } else {
+        painter.setPen(palette().color(QPalette::Mid));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 
     const Geometry g = geometry();
     paintHeading(painter, g);
@@ -217,6 +225,46 @@ void CalendarWidget::mousePressEvent(QMouseEvent* event) {
                              CalendarMonth::Rows - 1);
     emit dayClicked(row * CalendarMonth::Columns + column,
                     event->modifiers().testFlag(Qt::ShiftModifier));
+}
+
+void CalendarWidget::keyPressEvent(QKeyEvent* event) {
+    int days = 0;
+    switch (event->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Minus:
+            days = -1;
+            break;
+        case Qt::Key_Right:
+        case Qt::Key_Plus:
+            days = 1;
+            break;
+        case Qt::Key_Up:
+            days = -CalendarMonth::Columns;
+            break;
+        case Qt::Key_Down:
+            days = CalendarMonth::Columns;
+            break;
+        default:
+            break;
+    }
+    // Shift comes with "+" on many keyboards; other modifiers mean other keys.
+    if (days == 0 || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier |
+                                            Qt::MetaModifier)) != Qt::NoModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    emit daysStepped(days);
+}
+
+void CalendarWidget::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void CalendarWidget::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 }  // namespace tallyrix

@@ -9,9 +9,11 @@ namespace tallyrix {
 
 class CalendarMonth;
 
-// Draws the month of a CalendarMonth and forwards every click to the owner,
-// which acts on the model and then calls refresh(). The widget keeps no state
-// of its own: colours, texts and what a click means all come from the model.
+// Draws the month of a CalendarMonth and forwards every click and key to the
+// owner, which acts on the model and then calls refresh(). The widget keeps no
+// state of its own: colours, texts and what a click means all come from the
+// model. It takes focus, shows it with its frame, and turns the arrow keys and
+// +/- into steps of the selected date.
 class CalendarWidget : public QWidget {
     Q_OBJECT
 
@@ -37,10 +39,15 @@ signals:
     void previousClicked();
     void nextClicked();
     void todayClicked();
+    // The selected date this many days on: ←/→ one day, ↑/↓ a week, +/- a day.
+    void daysStepped(int days);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

@@ -1,7 +1,12 @@
 #include "widgets/numeric_edit.h"
 
+#include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QValidator>
+#include <optional>
+
+#include "core/typed_amount.h"
 
 namespace tallyrix {
 
@@ -65,8 +70,9 @@ NumericEdit::NumericEdit(QWidget* parent)
     : QLineEdit(parent), m_validator(new DigitsValidator(this)) {
     setValidator(m_validator);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    // Digits are wanted; the input method may still be used and is filtered.
-    setInputMethodHints(Qt::ImhPreferNumbers);
+    // An input method that honours the hint stays off here; one that does not
+    // is still read.
+    setInputMethodHints(Qt::ImhDigitsOnly);
 }
 
 void NumericEdit::setMaxDigits(int digits) {
@@ -77,16 +83,30 @@ int NumericEdit::maxDigits() const {
     return m_validator->maxDigits;
 }
 
-Amount NumericEdit::value() const {
-    QString plain = text();
+namespace {
+
+// setValue() may show what typing cannot give: a negative amount.
+std::optional<Amount> readShown(const QString& text) {
+    QString plain = text;
     plain.remove(u',');
     Amount amount;
-    // Only setText() can put a non-number here; it reads as zero rather than
-    // raising in the middle of a dialog.
-    if (!tryParseMoney(plain, amount)) {
-        return Amount();
+    if (tryParseMoney(plain, amount)) {
+        return amount;
     }
-    return amount;
+    const TypedAmount read = readTypedAmount(text, NumericEdit::MostDigits);
+    return read.read() ? std::optional(read.value) : std::nullopt;
+}
+
+}  // namespace
+
+Amount NumericEdit::value() const {
+    // Text that is no amount reads as zero rather than raising in the middle
+    // of a dialog; holdsAmount() tells the two apart.
+    return readShown(text()).value_or(Amount());
+}
+
+bool NumericEdit::holdsAmount() const {
+    return readShown(text()).has_value();
 }
 
 void NumericEdit::setValue(Amount amount) {
@@ -101,6 +121,51 @@ void NumericEdit::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QLineEdit::keyPressEvent(event);
+}
+
+void NumericEdit::inputMethodEvent(QInputMethodEvent* event) {
+    const QString commit = event->commitString();
+    if (commit.isEmpty() || isReadOnly()) {
+        QLineEdit::inputMethodEvent(event);
+        return;
+    }
+    QString whole = text();
+    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+    whole.replace(start, selectedText().size(), commit);
+    QString digits = whole;
+    int pos = start + static_cast<int>(commit.size());
+    if (m_validator->validate(digits, pos) != QValidator::Invalid) {
+        QLineEdit::inputMethodEvent(event);
+        return;
+    }
+    const TypedAmount read = readTypedAmount(whole, maxDigits());
+    if (!read.read() && !m_keepsUnreadable) {
+        // Refused like a typed letter: the validator undoes it.
+        QLineEdit::inputMethodEvent(event);
+        return;
+    }
+    // The composition ends here, whatever becomes of the text.
+    QInputMethodEvent ended;
+    QLineEdit::inputMethodEvent(&ended);
+    if (read.read()) {
+        setValue(read.value);
+        return;
+    }
+    setText(whole);
+    emit unreadableTextCommitted(whole);
+}
+
+void NumericEdit::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    switch (event->reason()) {
+        case Qt::MouseFocusReason:
+        case Qt::ActiveWindowFocusReason:
+        case Qt::PopupFocusReason:
+            break;
+        default:
+            // Tab, Enter from the field before and the like: typing replaces.
+            selectAll();
+    }
 }
 
 }  // namespace tallyrix

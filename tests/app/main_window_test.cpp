@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
 #include <QMenu>
 #include <QTabBar>
 #include <QTest>
@@ -192,6 +193,33 @@ TEST_F(ShortcutTest, PageKeysMoveTheSelectionBeforeTheGridSeesThem) {
     EXPECT_EQ(window->model().ledger().selectedRow(), 3);  // the row above the carry-out row
     press(Qt::Key_PageUp);
     EXPECT_EQ(window->model().ledger().selectedRow(), 0);
+}
+
+TEST_F(ShortcutTest, TheCalendarMovesByArrowsAndTheTitleListChoosesOnEnter) {
+    auto* calendar = window->findChild<QWidget*>(QStringLiteral("clview"));
+    LedgerView& ledger = window->model().ledger();
+    ledger.day1Click(QDate(2015, 4, 30), false);
+    calendar->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), calendar);
+    press(Qt::Key_Right);  // a move is a day click: May's period shows
+    EXPECT_EQ(ledger.state().selectedDate, QDate(2015, 5, 1));
+    EXPECT_EQ(ledger.state().currentMonth, 5);
+    EXPECT_EQ(window->model().calendar().shownMonth(), QDate(2015, 5, 1));
+    press(Qt::Key_Up);
+    EXPECT_EQ(ledger.state().selectedDate, QDate(2015, 4, 24));
+    EXPECT_EQ(ledger.state().currentMonth, 4);
+    // Page Up and Page Down stay the ledger's commands.
+    press(Qt::Key_PageDown);
+    EXPECT_EQ(ledger.state().selectedDate, QDate(2015, 4, 24));
+    EXPECT_EQ(ledger.selectedRow(), 3);
+    EXPECT_TRUE(prompter.records().empty());
+
+    auto* titles = window->findChild<QListWidget*>(QStringLiteral("accountList"));
+    titles->setFocus();
+    titles->setCurrentRow(3);
+    press(Qt::Key_Return);
+    EXPECT_EQ(ledger.state().accountFilter, titles->item(3)->text());
+    EXPECT_FALSE(ledger.state().accountFilter.isEmpty());
 }
 
 }  // namespace

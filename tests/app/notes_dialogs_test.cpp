@@ -149,6 +149,17 @@ TEST_F(NotesSelectDialogTest, DoubleClickChoosesAndCancelChoosesNothing) {
     EXPECT_FALSE(dialog->isVisible());
 }
 
+TEST_F(NotesSelectDialogTest, EnterChoosesTheSelectedBookAsADoubleClick) {
+    ws.bankBooks.Add(QStringLiteral("z,預金,りそな銀行,0,"));
+    open();
+    grid->setFocus();
+    key(grid, Qt::Key_Down);
+    ASSERT_EQ(selectedRow(), 1);
+    key(grid, Qt::Key_Return);
+    EXPECT_EQ(model->result(), 1);
+    EXPECT_FALSE(dialog->isVisible());
+}
+
 class NoteDataDialogTest : public ::testing::Test {
 protected:
     void open(const QString& name, Amount balance) {

@@ -148,6 +148,32 @@ TEST_F(TitleMasterDialogTest, SearchPicksATitleOrCancelsWithoutTheUpdateButton) 
     EXPECT_FALSE(dialog->isVisible());
 }
 
+TEST_F(TitleMasterDialogTest, EnterActsOnTheCurrentCellAsADoubleClick) {
+    open(TitleMasterMode::Search);
+    grid->setFocus();
+    key(grid, Qt::Key_Return);  // no cell yet: nothing
+    EXPECT_TRUE(dialog->isVisible());
+    grid->setCurrentCell(0, 0);
+    key(grid, Qt::Key_Down);
+    key(grid, Qt::Key_Enter);
+    EXPECT_EQ(model->accountFilter(), QStringLiteral("仕入"));
+    EXPECT_FALSE(dialog->isVisible());
+
+    // In set-up mode Enter opens the editor on the cell, as a double-click does.
+    open(TitleMasterMode::Setup);
+    grid->setCurrentCell(2, 0);
+    whenModalShows([](QWidget* editor) {
+        auto* edit = editor->findChild<QLineEdit*>(QStringLiteral("titleEdit"));
+        edit->selectAll();
+        typeText(edit, QStringLiteral("交通費"));
+        key(edit, Qt::Key_Return);
+    });
+    key(grid, Qt::Key_Return);
+    EXPECT_EQ(grid->item(2, 0)->text(), QStringLiteral("交通費"));
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(prompter.records().empty());
+}
+
 class TitleEditorDialogTest : public ::testing::Test {
 protected:
     void open(const QString& text) {

@@ -280,6 +280,132 @@ TEST_F(DatainTest, MoveDownSwapsEntriesOfOneDay) {
                            "確認してください。: このデ－タは下に移動する事はできません。"}));
 }
 
+TEST_F(DatainTest, AnAmountThatCannotBeReadIsRefusedByNameAndKept) {
+    using Field = Tfdatain::AmountField;
+    dialog.openNew(QDate(2015, 4, 6));
+    dialog.pick(1);
+    dialog.setDescription(QStringLiteral("仕入代金"));
+
+    dialog.setAmountText(Field::Expense, QStringLiteral("千二百"));
+    EXPECT_EQ(dialog.expense(), Amount::fromYen(1200));
+    EXPECT_EQ(dialog.unreadAmountText(Field::Expense), QString());
+    dialog.amountTextCommitted(Field::Expense);
+    EXPECT_TRUE(prompter.records().empty());
+
+    const QString unread = QStringLiteral("５０００えｎ");
+    const QString notice = QStringLiteral(
+        "確認してください。: 支出の「５０００えｎ」は金額として読めません。数字で入力して下さい");
+    dialog.setAmountText(Field::Expense, unread);
+    EXPECT_EQ(dialog.expense(), Amount());
+    EXPECT_EQ(dialog.unreadAmountText(Field::Expense), unread);
+    dialog.amountTextCommitted(Field::Expense);
+    EXPECT_EQ(prompter.notices(), QStringList{notice});
+
+    // Registering says the same, not that no amount was entered.
+    const QStringList before = ws.entries.lines();
+    prompter.clear();
+    EXPECT_FALSE(dialog.registerEntry());
+    EXPECT_EQ(prompter.notices(), QStringList{notice});
+    EXPECT_EQ(ws.entries.lines(), before);
+    EXPECT_EQ(dialog.unreadAmountText(Field::Expense), unread);
+    EXPECT_EQ(dialog.description(), QStringLiteral("仕入代金"));
+
+    prompter.clear();
+    dialog.setAmountText(Field::Income, QStringLiteral("十億"));
+    dialog.setAmountText(Field::Expense, QString());
+    EXPECT_FALSE(dialog.registerEntry());
+    EXPECT_EQ(
+        prompter.notices(),
+        QStringList{QStringLiteral("確認してください。: "
+                                   "収入の「十億」は大きすぎます。9桁までの金額を入力して下さい")});
+
+    dialog.setAmountText(Field::Income, QStringLiteral("三万五千円"));
+    ASSERT_TRUE(dialog.registerEntry());
+    EXPECT_EQ(ws.entries.at(1).field(IncomeField), QStringLiteral("35000"));
+}
+
+TEST_F(DatainTest, AfterTheDescriptionComesTheAmountTheTitleHadLast) {
+    using Field = Tfdatain::AmountField;
+    const struct {
+        ListPage page;
+        int item;
+        Field expected;
+    } cases[] = {
+        {ListPage::AccountTitles, 0, Field::Income},   // 売上: an income on 4/1
+        {ListPage::AccountTitles, 2, Field::Expense},  // 旅費交通費: an expense
+        {ListPage::AccountTitles, 1, Field::Expense},  // 仕入: no entry yet
+        {ListPage::AccountTitles, 3, Field::Expense},  // the empty item
+        {ListPage::BankBooks, 0, Field::Expense},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.item);
+        dialog.openNew(QDate(2015, 4, 6));
+        EXPECT_EQ(dialog.amountAfterDescription(), Field::Expense);  // nothing picked
+        dialog.changePage(c.page);
+        dialog.pick(c.item);
+        EXPECT_EQ(dialog.amountAfterDescription(), c.expected);
+    }
+    // The latest entry decides: a refund booked under 売上 turns it round.
+    ASSERT_TRUE(enter(QDate(2015, 4, 30), 0, "返品", 0, 500));
+    EXPECT_EQ(dialog.amountAfterDescription(), Field::Expense);
+    ASSERT_TRUE(enter(QDate(2015, 4, 2), 0, "売上", 900, 0));  // earlier: no change
+    EXPECT_EQ(dialog.amountAfterDescription(), Field::Expense);
+}
+
+TEST_F(DatainTest, TypingInTheListPicksTheFirstItemStartingWithIt) {
+    dialog.openNew(QDate(2015, 4, 6));
+    const struct {
+        const char* typed;
+        int picked;
+        const char* title;
+    } cases[] = {
+        {"消", 4, "消耗品費"}, {"仕入", 1, "仕入"}, {"売", 0, "売上"},
+        {"x", 0, "売上"},      {" ", 0, "売上"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        dialog.typeInList(QString::fromUtf8(c.typed));
+        EXPECT_EQ(dialog.pickedIndex(), c.picked);
+        EXPECT_EQ(dialog.title(), QString::fromUtf8(c.title));
+    }
+    EXPECT_EQ(beeper.beeps, 1);  // "x" matches nothing; a blank is no typing
+    dialog.changePage(ListPage::BankBooks);
+    dialog.typeInList(QStringLiteral("み"));
+    EXPECT_EQ(dialog.title(), QStringLiteral("みずほ銀行"));
+}
+
+TEST_F(DatainTest, BackOnAPageTheItemStillPickedThereIsTheAccountAgain) {
+    dialog.openNew(QDate(2015, 4, 6));
+    dialog.pick(2);
+    dialog.setDescription(QStringLiteral("x"));
+    dialog.changePage(ListPage::PettyCashBooks);
+    EXPECT_EQ(dialog.title(), QString());
+    EXPECT_EQ(dialog.description(), QString());
+    dialog.changePage(ListPage::AccountTitles);
+    EXPECT_EQ(dialog.pickedIndex(), 2);
+    EXPECT_EQ(dialog.title(), QStringLiteral("旅費交通費"));
+    EXPECT_EQ(dialog.description(), QString());
+    dialog.setDescription(QStringLiteral("バス代"));
+    dialog.setExpense(Amount::fromYen(220));
+    ASSERT_TRUE(dialog.registerEntry());
+    EXPECT_EQ(ws.entries.at(1).field(TitleField), QStringLiteral("旅費交通費"));
+}
+
+TEST_F(DatainTest, TheDateMovesByDaysAndMonths) {
+    dialog.openNew(QDate(2015, 4, 30));
+    dialog.moveDate(1);
+    EXPECT_EQ(dialog.entryDate(), QDate(2015, 5, 1));
+    EXPECT_EQ(dialog.calendar().shownMonth(), QDate(2015, 5, 1));
+    dialog.moveDate(-7);
+    EXPECT_EQ(dialog.entryDate(), QDate(2015, 4, 24));
+    dialog.moveDate(-24);
+    dialog.moveMonths(-1);
+    EXPECT_EQ(dialog.entryDate(), QDate(2015, 2, 28));  // 31 March has no 31 February
+    dialog.moveMonths(11);
+    EXPECT_EQ(dialog.entryDate(), QDate(2016, 1, 28));
+    EXPECT_EQ(dialog.calendar().selectedDate(), QDate(2016, 1, 28));
+}
+
 }  // namespace
 
 namespace {

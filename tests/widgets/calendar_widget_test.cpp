@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QToolButton>
 
@@ -98,6 +99,41 @@ TEST_F(CalendarWidgetTest, PaintsTheModelsColours) {
     image = widget.grab().toImage();
     EXPECT_EQ(image.pixelColor(plain), QColor::fromRgb(calendar_colors::SelectedBackground));
     EXPECT_EQ(image.pixelColor(inset), QColor::fromRgb(calendar_colors::Background));
+}
+
+TEST_F(CalendarWidgetTest, ArrowsAndPlusMinusStepTheDateAndFocusShows) {
+    EXPECT_EQ(widget.focusPolicy(), Qt::StrongFocus);
+    std::vector<int> steps;
+    QObject::connect(&widget, &CalendarWidget::daysStepped, [&](int d) { steps.push_back(d); });
+    const struct {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        int days;  // 0: no step
+    } cases[] = {
+        {Qt::Key_Left, Qt::NoModifier, -1},      {Qt::Key_Right, Qt::NoModifier, 1},
+        {Qt::Key_Up, Qt::NoModifier, -7},        {Qt::Key_Down, Qt::NoModifier, 7},
+        {Qt::Key_Plus, Qt::ShiftModifier, 1},    {Qt::Key_Minus, Qt::KeypadModifier, -1},
+        {Qt::Key_Right, Qt::ControlModifier, 0}, {Qt::Key_A, Qt::NoModifier, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.key);
+        steps.clear();
+        QKeyEvent press(QEvent::KeyPress, c.key, c.modifiers);
+        QApplication::sendEvent(&widget, &press);
+        EXPECT_EQ(steps, c.days == 0 ? std::vector<int>{} : std::vector<int>{c.days});
+        EXPECT_EQ(press.isAccepted(), c.days != 0);
+    }
+    EXPECT_EQ(month.selectedDate(), QDate(2015, 7, 3));  // the owner's to move
+
+    const QPoint frame(1, widget.height() / 2);
+    const QColor plain = widget.grab().toImage().pixelColor(frame);
+    widget.show();
+    QApplication::setActiveWindow(&widget);
+    widget.setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(widget.hasFocus());
+    EXPECT_NE(widget.grab().toImage().pixelColor(frame), plain);
+    EXPECT_EQ(widget.grab().toImage().pixelColor(frame),
+              QColor::fromRgb(calendar_colors::SelectedBackground));
 }
 
 }  // namespace

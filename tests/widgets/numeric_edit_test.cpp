@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 
 using namespace tallyrix;
 
@@ -74,11 +75,76 @@ TEST(NumericEditTest, InputMethodCommitsOnlyDigitsAndMakesThemAscii) {
     EXPECT_EQ(edit.text(), QStringLiteral("1,234,567"));
     EXPECT_EQ(edit.value(), Amount::fromYen(1234567));
 
-    for (const QString& refused :
-         {QStringLiteral("あ"), QStringLiteral("８円"), QStringLiteral("12345678")}) {
+    // What cannot be read leaves the amount as it was.
+    for (const QString& refused : {QStringLiteral("あ"), QStringLiteral("12345678")}) {
         SCOPED_TRACE(refused.toStdString());
         commit(edit, refused);
         EXPECT_EQ(edit.text(), QStringLiteral("1,234,567"));
+    }
+}
+
+TEST(NumericEditTest, ConvertedNumeralsAreReadAsTheAmountTheyName) {
+    const struct {
+        const char* before;
+        const char* committed;
+        const char* shown;
+    } cases[] = {
+        {"", "千二百", "1,200"},
+        {"", "三万五千円", "35,000"},
+        {"", "５０００円", "5,000"},
+        {"12", "万", "120,000"},  // the commit goes where the cursor is
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.committed);
+        NumericEdit edit;
+        edit.setText(QString::fromUtf8(c.before));
+        commit(edit, QString::fromUtf8(c.committed));
+        EXPECT_EQ(edit.text(), QString::fromUtf8(c.shown));
+        EXPECT_TRUE(edit.holdsAmount());
+    }
+}
+
+TEST(NumericEditTest, AnUnreadableCommitIsKeptAndReportedWhenTheOwnerAsks) {
+    NumericEdit edit;
+    QStringList reported;
+    QObject::connect(&edit, &NumericEdit::unreadableTextCommitted,
+                     [&](const QString& text) { reported.append(text); });
+    edit.setKeepsUnreadableText(true);
+    commit(edit, QStringLiteral("５０００えｎ"));
+    EXPECT_EQ(edit.text(), QStringLiteral("５０００えｎ"));
+    EXPECT_FALSE(edit.holdsAmount());
+    EXPECT_EQ(edit.value(), Amount());
+    EXPECT_EQ(reported, QStringList{QStringLiteral("５０００えｎ")});
+
+    // The text can be corrected key by key; once it reads, it is an amount again.
+    for (int i = 0; i < 2; ++i) {
+        QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
+        QApplication::sendEvent(&edit, &backspace);
+    }
+    EXPECT_EQ(edit.text(), QStringLiteral("5,000"));
+    EXPECT_TRUE(edit.holdsAmount());
+    EXPECT_EQ(reported.size(), 1);
+}
+
+TEST(NumericEditTest, AsksForDigitsAndSelectsItsAmountWhenEnteredFromTheKeyboard) {
+    EXPECT_TRUE(NumericEdit().inputMethodHints().testFlag(Qt::ImhDigitsOnly));
+
+    QWidget window;
+    auto* before = new QLineEdit(&window);
+    auto* edit = new NumericEdit(&window);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    for (const Qt::FocusReason reason :
+         {Qt::TabFocusReason, Qt::BacktabFocusReason, Qt::OtherFocusReason}) {
+        SCOPED_TRACE(reason);
+        before->setFocus();
+        edit->setValue(Amount::fromYen(12800));
+        edit->setCursorPosition(6);
+        edit->setFocus(reason);
+        ASSERT_TRUE(edit->hasFocus());
+        EXPECT_EQ(edit->selectedText(), QStringLiteral("12,800"));
+        type(*edit, QStringLiteral("5"));
+        EXPECT_EQ(edit->text(), QStringLiteral("5"));
     }
 }
 
@@ -90,6 +156,11 @@ TEST(NumericEditTest, SetValueShowsZeroAsEmptyAndPastedSeparatorsAreKept) {
     EXPECT_EQ(edit.text(), QString());
     EXPECT_EQ(edit.value(), Amount());
 
+    // A negative amount cannot be typed, but what setValue() shows reads back.
+    edit.setValue(Amount::fromYen(-1500));
+    EXPECT_EQ(edit.value(), Amount::fromYen(-1500));
+    EXPECT_TRUE(edit.holdsAmount());
+    edit.clear();
     edit.insert(QStringLiteral("12,345,678"));  // as a paste does
     EXPECT_EQ(edit.value(), Amount::fromYen(12345678));
     EXPECT_EQ(edit.alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
