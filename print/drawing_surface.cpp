@@ -4,7 +4,7 @@
 
 namespace tallyrix {
 
-int FontSpec::pixelHeight() const {
+int TextFont::pixelHeight() const {
     return static_cast<int>(std::lround(static_cast<double>(points) * resolution / 72.0));
 }
 

@@ -39,7 +39,7 @@ struct DeviceRect {
 // A text font: the face as the style file names it, its size in points and
 // the resolution that turns points into pixels: the character height is
 // round(points × resolution / 72) device pixels.
-struct FontSpec {
+struct TextFont {
     QString face;
     int points = 10;
     int resolution = 96;
@@ -47,7 +47,7 @@ struct FontSpec {
     bool italic = false;
 
     int pixelHeight() const;
-    bool operator==(const FontSpec&) const = default;
+    bool operator==(const TextFont&) const = default;
 };
 
 // Everything the page renderer draws with. Coordinates are device pixels of the
@@ -68,8 +68,8 @@ public:
     virtual void setBrushColour(StyleColour colour) = 0;
 
     // The font of the text calls; replaces a rotated font.
-    virtual void setFont(const FontSpec& font) = 0;
-    virtual FontSpec font() const = 0;
+    virtual void setFont(const TextFont& font) = 0;
+    virtual TextFont font() const = 0;
     virtual void setFontColour(StyleColour colour) = 0;
     // A regular-weight font whose cell (ascent + descent) is heightPixels high,
     // with its baseline turned counter-clockwise by angleTenths tenths of a degree.

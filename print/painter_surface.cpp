@@ -86,9 +86,9 @@ QColor toQColor(StyleColour colour) {
 
 PainterSurface::PainterSurface(QPainter& painter, QSize resolution, QRect area)
     : m_painter(painter), m_resolution(resolution), m_area(area) {
-    m_fontSpec.face = QStringLiteral("ＭＳ Ｐゴシック");
-    m_fontSpec.resolution = resolution.width();
-    setFont(m_fontSpec);
+    m_textFont.face = QStringLiteral("ＭＳ Ｐゴシック");
+    m_textFont.resolution = resolution.width();
+    setFont(m_textFont);
     if (!m_area.isNull()) {
         m_painter.setClipRect(m_area);
     }
@@ -125,8 +125,8 @@ void PainterSurface::setBrushColour(StyleColour colour) {
     m_brushColour = colour;
 }
 
-void PainterSurface::setFont(const FontSpec& font) {
-    m_fontSpec = font;
+void PainterSurface::setFont(const TextFont& font) {
+    m_textFont = font;
     m_font = QFont(font.face);
     m_font.setPixelSize(std::clamp(std::abs(font.pixelHeight()), 1, 100000));
     m_font.setBold(font.bold);
@@ -152,7 +152,7 @@ void PainterSurface::setRotatedFont(const QString& face, int heightPixels, int a
         1, cell > 0 ? static_cast<int>(std::lround(static_cast<double>(height) * kProbe / cell))
                     : height));
     m_font = font;
-    m_fontSpec.face = face;
+    m_textFont.face = face;
     m_fontAngleTenths = angleTenths;
 }
 

@@ -25,8 +25,8 @@ public:
     void setBrushStyle(BrushStyle style) override;
     void setBrushColour(StyleColour colour) override;
 
-    void setFont(const FontSpec& font) override;
-    FontSpec font() const override { return m_fontSpec; }
+    void setFont(const TextFont& font) override;
+    TextFont font() const override { return m_textFont; }
     void setFontColour(StyleColour colour) override;
     void setRotatedFont(const QString& face, int heightPixels, int angleTenths) override;
 
@@ -64,7 +64,7 @@ private:
     BrushStyle m_brushStyle = BrushStyle::Solid;
     StyleColour m_brushColour = kWhite;
 
-    FontSpec m_fontSpec;
+    TextFont m_textFont;
     QFont m_font;
     StyleColour m_fontColour = 0;
     int m_fontAngleTenths = 0;

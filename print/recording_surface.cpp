@@ -97,7 +97,7 @@ void RecordingSurface::setBrushColour(StyleColour colour) {
     record(QStringLiteral("brushColour %1").arg(colour));
 }
 
-void RecordingSurface::setFont(const FontSpec& font) {
+void RecordingSurface::setFont(const TextFont& font) {
     m_font = font;
     m_pixelHeight = std::abs(font.pixelHeight());
     QString call =

@@ -40,8 +40,8 @@ public:
     void setPenWidth(int pixels) override;
     void setBrushStyle(BrushStyle style) override;
     void setBrushColour(StyleColour colour) override;
-    void setFont(const FontSpec& font) override;
-    FontSpec font() const override { return m_font; }
+    void setFont(const TextFont& font) override;
+    TextFont font() const override { return m_font; }
     void setFontColour(StyleColour colour) override;
     void setRotatedFont(const QString& face, int heightPixels, int angleTenths) override;
     void moveTo(QPoint point) override;
@@ -68,7 +68,7 @@ private:
     int m_penWidth = 1;
     BrushStyle m_brushStyle = BrushStyle::Solid;
     StyleColour m_brushColour = kWhite;
-    FontSpec m_font;
+    TextFont m_font;
     int m_pixelHeight = 0;
 };
 

@@ -104,7 +104,7 @@ public:
     }
 
     void draw() {
-        FontSpec font = m_s.font();
+        TextFont font = m_s.font();
         font.face = m_item.face;
         font.bold = m_item.style.bold;
         font.italic = m_item.style.italic;
@@ -127,14 +127,14 @@ private:
         if (x.isZero() || m_item.text.isEmpty() || m_page.skips(m_item.previewOnly)) {
             return;
         }
-        FontSpec font = m_s.font();
+        TextFont font = m_s.font();
         font.face = m_item.face;
         font.points = m_item.points;
         font.resolution = context().zoomedResolution();
         m_s.setFont(font);
         m_s.setFontColour(colour);
         m_s.setBrushStyle(BrushStyle::Clear);
-        FontSpec printerFont = font;
+        TextFont printerFont = font;
         printerFont.resolution = context().printerResolutionX;
         if (m_page.printer()) {
             m_s.setFont(printerFont);
@@ -160,7 +160,7 @@ private:
     // The text cut from its end until it is no wider than maxDigits widths of
     // "1", measured in the printer's font also on the preview, so that the
     // preview shows the cut of the paper.
-    QString fitted(QString text, const FontSpec& font, const FontSpec& printerFont) {
+    QString fitted(QString text, const TextFont& font, const TextFont& printerFont) {
         if (m_item.maxDigits <= 0) {
             return text;
         }
@@ -262,7 +262,7 @@ private:
     // Bold glyph shapes filled with the colour, or with a gradient from the
     // colour at the top to the second value at the bottom, row by row.
     void drawGlyphFill(Decimal4 x, Decimal4 y, const QString& text, StyleColour colour) {
-        FontSpec font = m_s.font();
+        TextFont font = m_s.font();
         font.face = m_item.face;
         font.points = m_item.points;
         font.resolution = fontResolution();
