@@ -5,22 +5,12 @@
 #include <QPalette>
 #include <QToolTip>
 
+#include "print/style_fonts.h"
+
 namespace tallyrix {
 
 void installJapaneseFonts() {
-    const struct {
-        const char* windowsFace;
-        QStringList substitutes;
-    } faces[] = {
-        {"メイリオ", {"IPAexGothic", "IPAPGothic", "IPAGothic"}},
-        {"ＭＳ ゴシック", {"IPAGothic", "IPAexGothic"}},
-        {"ＭＳ Ｐゴシック", {"IPAPGothic", "IPAexGothic"}},
-        {"ＭＳ 明朝", {"IPAMincho", "IPAexMincho"}},
-        {"ＭＳ Ｐ明朝", {"IPAPMincho", "IPAexMincho"}},
-    };
-    for (const auto& face : faces) {
-        QFont::insertSubstitutions(QString::fromUtf8(face.windowsFace), face.substitutes);
-    }
+    installStyleFonts();
     QFont font(QStringLiteral("メイリオ"));
     font.setPointSize(9);
     QApplication::setFont(font);

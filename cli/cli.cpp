@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "cli/ledger_command.h"
+#include "cli/render_command.h"
 #include "cli/year_commands.h"
 #include "core/errors.h"
 #include "core/format_settings.h"
@@ -26,6 +27,10 @@ const char kUsage[] =
     "      --book KIND NAME (default: the main cash book) or --all-books,\n"
     "      --month N|ALL (default: the start month) or --day yyyy/MM/dd,\n"
     "      --account T, --description T, --income T, --expense T (searches)\n"
+    "  render STYLE OUTPUT         a style file drawn as it stands on an A4 sheet:\n"
+    "      --png OUT.png [--zoom PERCENT] (the preview at 96 dpi, zoom 5 to 200,\n"
+    "      default 100) or --pdf OUT.pdf (the printed page);\n"
+    "      --printer-mode: the printer's rules (no preview-only items, its pens)\n"
     "  --help, help                show this text\n"
     "\n"
     "Options before the command:\n"
@@ -87,6 +92,9 @@ int runCli(const QStringList& arguments, std::FILE* out, std::FILE* err) {
         }
         if (command == QLatin1String("ledger")) {
             return runLedger(rest, context);
+        }
+        if (command == QLatin1String("render")) {
+            return runRender(rest, context);
         }
         return io.fail(QStringLiteral("unknown command '%1' (see --help)").arg(command));
     } catch (const TallyError& error) {

@@ -36,53 +36,6 @@ TEST(TextHelpers, FieldAt) {
     }
 }
 
-TEST(TextHelpers, LastFieldUpTo) {
-    const struct {
-        const char* text;
-        int n;
-        const char* expected;
-    } cases[] = {
-        {"a;b;c;", 2, "b"}, {"a;b;c;", 3, "c"}, {"a;b;c;", 9, "c"}, {"a;b;c;", 0, "c"},
-        {"a;b;c", -1, "b"}, {"abc", 2, ""},     {"", 0, ""},        {"a;b;c;", 1, "a"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(lastFieldUpTo(QString::fromUtf8(c.text), c.n), QString::fromUtf8(c.expected))
-            << c.text << " n=" << c.n;
-    }
-}
-
-TEST(TextHelpers, TakeCsvField) {
-    const struct {
-        const char* line;
-        const char* field;
-        const char* rest;
-    } cases[] = {
-        {"\"a,b\",c", "a,b", "c"},
-        {"a,b,c", "a", "b,c"},
-        {",b", "", "b"},
-        {"last", "last", ""},
-        {"\"quoted last\"", "quoted last", ""},
-        {"\"\",x", "", "x"},
-        {"\"a\"b\",c", "a\"b", "c"},
-        {"\"say \"\"hi\"\"\",n", "say \"\"hi\"\"", "n"},
-        {"", "", ""},
-    };
-    for (const auto& c : cases) {
-        QString line = QString::fromUtf8(c.line);
-        EXPECT_EQ(takeCsvField(line), QString::fromUtf8(c.field)) << c.line;
-        EXPECT_EQ(line, QString::fromUtf8(c.rest)) << c.line;
-    }
-}
-
-TEST(TextHelpers, TakeCsvFieldWalksAWholeLine) {
-    QString line = QStringLiteral("2015/04/01,\"電車代, 往復\",1500");
-    QStringList fields;
-    while (!line.isEmpty()) {
-        fields.append(takeCsvField(line));
-    }
-    EXPECT_EQ(fields, (QStringList{"2015/04/01", "電車代, 往復", "1500"}));
-}
-
 TEST(TextHelpers, ReplaceAllDoesNotRescanReplacedText) {
     EXPECT_EQ(replaceAll("aaa", "a", "aa"), QStringLiteral("aaaaaa"));
     EXPECT_EQ(replaceAll("#M月#M", "#M", "12"), QStringLiteral("12月12"));
