@@ -39,7 +39,7 @@ void QtPrompter::showNotice(const QString& heading, const QString& text) {
     box.setInformativeText(displayText(text));
     box.setObjectName(QStringLiteral("notice"));
     // Room for a sentence on one line before it wraps.
-    box.setStyleSheet(QStringLiteral("QLabel { min-width: 300px; }"));
+    box.setStyleSheet(QStringLiteral("QLabel#qt_msgbox_label { min-width: 300px; }"));
     box.exec();
 }
 
@@ -65,6 +65,7 @@ DialogResult QtPrompter::taskMessage(const QString& title, const QString& headin
         box.setInformativeText(displayText(text));
     }
     box.setObjectName(QStringLiteral("taskMessage"));
+    box.setStyleSheet(QStringLiteral("QLabel#qt_msgbox_label { min-width: 300px; }"));
     box.setEscapeButton(QMessageBox::NoButton);
     const int result = box.exec();
     if (box.clickedButton() == nullptr) {

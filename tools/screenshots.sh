@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes the screenshots of docs/screenshots: the main window on the sample year,
-# the entry dialog (F5) and the settings dialog (Ctrl+G), on a virtual display.
+# the entry dialog (F5), the settings dialog (Ctrl+G), the open dialog (Ctrl+O)
+# and a question (Ctrl+N after an entry), on a virtual display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
@@ -39,3 +40,26 @@ focus "Tallyrix6-Tallyrix Version6"
 xdotool key ctrl+g
 shot settings_dialog
 xdotool key Escape
+sleep 0.5
+focus "Tallyrix6-Tallyrix Version6"
+xdotool key ctrl+o
+shot open_dialog
+xdotool key Escape
+sleep 0.5
+# One entry from the keyboard, so that a new year asks first.
+focus "Tallyrix6-Tallyrix Version6"
+xdotool key F5
+sleep 1
+xdotool key Down Tab
+xdotool type "sample"
+xdotool key Tab
+xdotool type "100"
+xdotool key Return
+sleep 0.5
+xdotool key Escape
+sleep 0.5
+focus "Tallyrix6-Tallyrix Version6"
+xdotool key ctrl+n
+shot question_window
+xdotool key Escape
+

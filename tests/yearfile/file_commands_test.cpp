@@ -348,3 +348,28 @@ TEST_F(FileCommandsTest, AYearWhoseSumsOverflowIsRefusedAtOpen) {
 }
 
 }  // namespace
+
+namespace {
+
+// File dialogs start in the folder of the year open now, else in that of the
+// start data file, else in the home folder; never in the working folder.
+TEST_F(FileCommandsTest, FileDialogsStartBesideTheYear) {
+    prompter.setCancelWhenUnscripted(true);
+    files.fileopenExecute();
+    EXPECT_EQ(prompter.records().back().file.initialDir, QDir::homePath());
+
+    settings.startDataFile = installDir.file("start.exv");
+    files.fileopenExecute();
+    EXPECT_EQ(prompter.records().back().file.initialDir, QFileInfo(installDir.path()).absoluteFilePath());
+
+    ASSERT_TRUE(files.openYearFile(copyOfFixture("business_2015.exv")));
+    for (const auto& command : {std::function<void()>([this] { files.fileopenExecute(); }),
+                                std::function<void()>([this] { files.fileAsSaveExecute(); }),
+                                std::function<void()>([this] { newYear.makeNextDataExecute(); })}) {
+        command();
+        EXPECT_EQ(prompter.records().back().file.initialDir,
+                  QFileInfo(yearsDir.path()).absoluteFilePath());
+    }
+}
+
+}  // namespace
