@@ -53,7 +53,7 @@ bool Program::start(const QStringList& arguments) {
                     QStringLiteral("\r\n同じデータフォルダーで二つ同時に起動しないでください。"));
             break;
     }
-    m_mainWindow = std::make_unique<Tfcashlook>(m_prompter, m_folders, arguments);
+    m_mainWindow = std::make_unique<MainWindow>(m_prompter, m_folders, arguments);
     return true;
 }
 

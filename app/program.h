@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <memory>
 
-#include "app/Ucashlook.h"
+#include "app/main_window.h"
 #include "app/single_instance.h"
 #include "core/folders.h"
 
@@ -38,13 +38,13 @@ public:
     // folder: the user was told and nothing was touched. A lock that cannot be
     // created is told, and the program starts without it.
     bool start(const QStringList& arguments);
-    Tfcashlook* mainWindow() const { return m_mainWindow.get(); }
+    MainWindow* mainWindow() const { return m_mainWindow.get(); }
 
 private:
     Prompter& m_prompter;
     Folders m_folders;
     SingleInstance m_instance;
-    std::unique_ptr<Tfcashlook> m_mainWindow;
+    std::unique_ptr<MainWindow> m_mainWindow;
 };
 
 }  // namespace tallyrix

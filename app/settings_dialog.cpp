@@ -66,7 +66,7 @@ void setDate(QDateEdit* edit, const QDate& date) {
 
 }  // namespace
 
-SettingsDialog::SettingsDialog(Tfclconfig& model, QWidget* parent)
+SettingsDialog::SettingsDialog(SettingsDialogModel& model, QWidget* parent)
     : ModelDialog(parent), m_model(model) {
     setObjectName(QStringLiteral("clconfig"));
     setWindowTitle(m_model.windowTitle());
@@ -102,16 +102,16 @@ QWidget* SettingsDialog::createGeneralSettings() {
 
     QGroupBox* usage = group(QStringLiteral("使用タイプ"), QStringLiteral("opt1"), panel);
     auto* usageLayout = new QHBoxLayout(usage);
-    m_usageType =
-        choices(Tfclconfig::usageTypeChoices(), QStringLiteral("opt1"), usage, usageLayout);
+    m_usageType = choices(SettingsDialogModel::usageTypeChoices(), QStringLiteral("opt1"), usage,
+                          usageLayout);
     usageLayout->addStretch();
     layout->addWidget(usage);
 
     QGroupBox* start =
         group(QStringLiteral("起動時オプション"), QStringLiteral("start_opt_1"), panel);
     auto* startLayout = new QVBoxLayout(start);
-    m_startOption = choices(Tfclconfig::startOptionChoices(), QStringLiteral("start_opt_1"), start,
-                            startLayout);
+    m_startOption = choices(SettingsDialogModel::startOptionChoices(),
+                            QStringLiteral("start_opt_1"), start, startLayout);
     layout->addWidget(start);
 
     QGroupBox* file =
@@ -143,11 +143,11 @@ QWidget* SettingsDialog::createGeneralSettings() {
     // Kept only so that the file's values are written back; never shown.
     m_fontType = new QComboBox(panel);
     m_fontType->setObjectName(QStringLiteral("opt3"));
-    m_fontType->addItems(Tfclconfig::fontTypeChoices());
+    m_fontType->addItems(SettingsDialogModel::fontTypeChoices());
     m_fontType->hide();
     m_fontSize = new QComboBox(panel);
     m_fontSize->setObjectName(QStringLiteral("font_pt"));
-    m_fontSize->addItems(Tfclconfig::fontSizeChoices());
+    m_fontSize->addItems(SettingsDialogModel::fontSizeChoices());
     m_fontSize->hide();
     return panel;
 }
@@ -173,7 +173,7 @@ QWidget* SettingsDialog::createStartSettings() {
     m_startYear->setObjectName(QStringLiteral("NValEdit2"));
     m_startYear->setAccessibleName(QStringLiteral("開始月年度"));
     m_startYear->setButtonSymbols(QAbstractSpinBox::NoButtons);
-    m_startYear->setRange(1, Tfclconfig::kMaxYearDigitsValue);
+    m_startYear->setRange(1, SettingsDialogModel::kMaxYearDigitsValue);
     m_startYear->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto* yearLayout = new QHBoxLayout(year);
     yearLayout->addWidget(m_startYear);
@@ -231,7 +231,7 @@ QWidget* SettingsDialog::createPeriods() {
         c.end->move(endX, 0);
         c.lock->move(lockX, 0);
     }
-    rows->setFixedSize(lockX + kLockWidth, 11 * Tfclconfig::kRowSpacing + kRowHeight);
+    rows->setFixedSize(lockX + kLockWidth, 11 * SettingsDialogModel::kRowSpacing + kRowHeight);
 
     m_monthEnd = button(QStringLiteral("自動設定（月末締）"), QStringLiteral("Button1"), box);
     m_fromStartMonth = button(QStringLiteral("自動設定(任意)"), QStringLiteral("Button2"), box);
@@ -269,7 +269,7 @@ void SettingsDialog::connectModel() {
     connect(m_startDataFile, &QLineEdit::textEdited, this,
             [this](const QString& text) { act([&] { m_model.setStartDataFile(text); }); });
     connect(m_browse, &QPushButton::clicked, this,
-            [this] { act([this] { m_model.Button3Click(); }); });
+            [this] { act([this] { m_model.chooseStartDataFile(); }); });
     connect(m_companyName, &QLineEdit::textEdited, this,
             [this](const QString& text) { act([&] { m_model.setCompanyName(text); }); });
     connect(m_negativeInRed, &QCheckBox::toggled, this, [this](bool on) {
@@ -306,16 +306,15 @@ void SettingsDialog::connectModel() {
         });
     }
     connect(m_monthEnd, &QPushButton::clicked, this,
-            [this] { act([this] { m_model.Button1Click(); }); });
+            [this] { act([this] { m_model.autoSetMonthEnds(); }); });
     connect(m_fromStartMonth, &QPushButton::clicked, this,
-            [this] { act([this] { m_model.Button2Click(); }); });
-    connect(m_apply, &QPushButton::clicked, this,
-            [this] { act([this] { m_model.Button4Click(); }); });
+            [this] { act([this] { m_model.autoSetFromClosingDay(); }); });
+    connect(m_apply, &QPushButton::clicked, this, [this] { act([this] { m_model.apply(); }); });
     connect(m_close, &QPushButton::clicked, this, &SettingsDialog::reject);
 }
 
 void SettingsDialog::reject() {
-    act([this] { m_model.Button5Click(); });
+    act([this] { m_model.close(); });
 }
 
 void SettingsDialog::refresh() {
@@ -371,7 +370,7 @@ void SettingsDialog::refreshPeriods() {
     for (size_t k = 0; k < rows.size(); ++k) {
         const PeriodRow& row = rows[k];
         const PeriodControls& c = m_periods[static_cast<size_t>(row.period)];
-        const int y = static_cast<int>(k) * Tfclconfig::kRowSpacing;
+        const int y = static_cast<int>(k) * SettingsDialogModel::kRowSpacing;
         for (QWidget* w : {static_cast<QWidget*>(c.caption), static_cast<QWidget*>(c.start),
                            static_cast<QWidget*>(c.to), static_cast<QWidget*>(c.end),
                            static_cast<QWidget*>(c.lock)}) {
@@ -408,7 +407,7 @@ void SettingsDialog::refreshPeriods() {
     }
 }
 
-void SettingsDialogWindow::showSettingsModal(Tfclconfig& dialog) {
+void SettingsDialogWindow::showSettingsDialog(SettingsDialogModel& dialog) {
     SettingsDialog window(dialog, m_parent);
     window.exec();
 }

@@ -6,7 +6,7 @@
 #include <array>
 #include <functional>
 
-#include "settings/uclconfig.h"
+#include "settings/settings_dialog_model.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -31,7 +31,7 @@ class SettingsDialog : public ModelDialog {
     Q_OBJECT
 
 public:
-    SettingsDialog(Tfclconfig& model, QWidget* parent = nullptr);
+    SettingsDialog(SettingsDialogModel& model, QWidget* parent = nullptr);
 
     void refresh() override;
     // "閉じる", Esc and the window frame.
@@ -57,7 +57,7 @@ private:
     void refreshStart();
     void refreshPeriods();
 
-    Tfclconfig& m_model;
+    SettingsDialogModel& m_model;
     QButtonGroup* m_usageType = nullptr;
     QButtonGroup* m_startOption = nullptr;
     QLineEdit* m_startDataFile = nullptr;
@@ -81,7 +81,7 @@ private:
 class SettingsDialogWindow : public SettingsDialogView {
 public:
     explicit SettingsDialogWindow(QWidget* parent = nullptr) : m_parent(parent) {}
-    void showSettingsModal(Tfclconfig& dialog) override;
+    void showSettingsDialog(SettingsDialogModel& dialog) override;
 
 private:
     QWidget* m_parent;

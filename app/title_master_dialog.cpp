@@ -11,8 +11,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/dialog_preedit_guard.h"
 #include "app/enter_key.h"
+#include "app/preedit_guard.h"
 #include "core/app_title.h"
 #include "widgets/gradient_panel.h"
 #include "widgets/ledger_grid.h"
@@ -33,7 +33,7 @@ QPushButton* button(const QString& text, const QString& name, QWidget* parent) {
 
 }  // namespace
 
-TitleMasterDialog::TitleMasterDialog(TFkamokureg& model, QWidget* parent)
+TitleMasterDialog::TitleMasterDialog(TitleMasterModel& model, QWidget* parent)
     : ModelDialog(parent),
       m_model(model),
       m_heading(new GradientPanel(this)),
@@ -124,15 +124,14 @@ TitleMasterDialog::TitleMasterDialog(TFkamokureg& model, QWidget* parent)
             act([&] { m_model.selectCell(GridCell{column + 1, row + 1}); });
         }
     });
-    connect(m_update, &QPushButton::clicked, this,
-            [this] { act([this] { m_model.updateClick(); }); });
+    connect(m_update, &QPushButton::clicked, this, [this] { act([this] { m_model.update(); }); });
     connect(m_cancel, &QPushButton::clicked, this, &TitleMasterDialog::reject);
 
     refresh();
 }
 
 void TitleMasterDialog::reject() {
-    act([this] { m_model.cancelClick(); });
+    act([this] { m_model.cancel(); });
 }
 
 void TitleMasterDialog::refresh() {
@@ -174,7 +173,7 @@ void TitleMasterDialog::refreshSelection() {
     selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
 }
 
-TitleEditorDialog::TitleEditorDialog(Tfedit_dlg& model, QWidget* parent)
+TitleEditorDialog::TitleEditorDialog(TitleEditorModel& model, QWidget* parent)
     : ModelDialog(parent),
       m_model(model),
       m_guard(new PreeditGuard(this)),
@@ -184,7 +183,7 @@ TitleEditorDialog::TitleEditorDialog(Tfedit_dlg& model, QWidget* parent)
     setObjectName(QStringLiteral("titleEditor"));
     setWindowTitle(applicationTitle());
 
-    auto* hint = new QLabel(Tfedit_dlg::hintText(), this);
+    auto* hint = new QLabel(TitleEditorModel::hintText(), this);
     hint->setObjectName(QStringLiteral("hint"));
     m_edit->setObjectName(QStringLiteral("titleEdit"));
     m_edit->setAttribute(Qt::WA_InputMethodEnabled);
@@ -207,16 +206,15 @@ TitleEditorDialog::TitleEditorDialog(Tfedit_dlg& model, QWidget* parent)
     });
     // Enter is "実　行", unless it converts a reading.
     connect(m_guard, &PreeditGuard::enterPressed, this,
-            [this] { act([this] { m_model.executeClick(); }); });
-    connect(m_execute, &QPushButton::clicked, this,
-            [this] { act([this] { m_model.executeClick(); }); });
+            [this] { act([this] { m_model.execute(); }); });
+    connect(m_execute, &QPushButton::clicked, this, [this] { act([this] { m_model.execute(); }); });
     connect(m_cancel, &QPushButton::clicked, this, &TitleEditorDialog::reject);
 
     refresh();
 }
 
 void TitleEditorDialog::reject() {
-    act([this] { m_model.cancelClick(); });
+    act([this] { m_model.cancel(); });
 }
 
 void TitleEditorDialog::refresh() {
@@ -226,12 +224,12 @@ void TitleEditorDialog::refresh() {
     m_edit->setCursorPosition(m_model.caret());
 }
 
-void showTitleEditorDialog(Tfedit_dlg& editor, QWidget* parent) {
+void showTitleEditorDialog(TitleEditorModel& editor, QWidget* parent) {
     TitleEditorDialog dialog(editor, parent);
     dialog.exec();
 }
 
-void TitleMasterWindow::showTitleEditor(Tfedit_dlg& editor) {
+void TitleMasterWindow::showTitleEditor(TitleEditorModel& editor) {
     // Over the master dialog that asked for it.
     QWidget* modal = QApplication::activeModalWidget();
     showTitleEditorDialog(editor, modal != nullptr ? modal : m_parent);

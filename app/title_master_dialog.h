@@ -5,8 +5,8 @@
 #include <QDialog>
 #include <functional>
 
-#include "entry/Uedit_dlg.h"
-#include "entry/ukamokureg.h"
+#include "entry/title_editor_model.h"
+#include "entry/title_master_model.h"
 
 class QLabel;
 class QLineEdit;
@@ -26,7 +26,7 @@ class TitleMasterDialog : public ModelDialog {
     Q_OBJECT
 
 public:
-    TitleMasterDialog(TFkamokureg& model, QWidget* parent = nullptr);
+    TitleMasterDialog(TitleMasterModel& model, QWidget* parent = nullptr);
 
     void refresh() override;
 
@@ -38,7 +38,7 @@ private:
     void refreshGrid();
     void refreshSelection();
 
-    TFkamokureg& m_model;
+    TitleMasterModel& m_model;
     GradientPanel* m_heading;
     QTableWidget* m_grid;
     QStatusBar* m_status;
@@ -53,7 +53,7 @@ class TitleEditorDialog : public ModelDialog {
     Q_OBJECT
 
 public:
-    TitleEditorDialog(Tfedit_dlg& model, QWidget* parent = nullptr);
+    TitleEditorDialog(TitleEditorModel& model, QWidget* parent = nullptr);
 
     void refresh() override;
     void reject() override;
@@ -61,7 +61,7 @@ public:
 private:
     bool modelClosed() const override { return m_model.closed(); }
 
-    Tfedit_dlg& m_model;
+    TitleEditorModel& m_model;
     PreeditGuard* m_guard;
     QLineEdit* m_edit;
     QPushButton* m_execute;
@@ -69,13 +69,13 @@ private:
 };
 
 // Shows the title editor modally.
-void showTitleEditorDialog(Tfedit_dlg& editor, QWidget* parent);
+void showTitleEditorDialog(TitleEditorModel& editor, QWidget* parent);
 
 // What the account-title dialog asks of its window: the title editor and the beep.
 class TitleMasterWindow : public TitleMasterView {
 public:
     explicit TitleMasterWindow(QWidget* parent = nullptr) : m_parent(parent) {}
-    void showTitleEditor(Tfedit_dlg& editor) override;
+    void showTitleEditor(TitleEditorModel& editor) override;
     void beep() override;
 
 private:

@@ -6,7 +6,7 @@
 #include "core/scripted_prompter.h"
 #include "core/start_settings.h"
 #include "ledger/balances.h"
-#include "ledger/ledger_view.h"
+#include "ledger/ledger_model.h"
 #include "ledger/periods.h"
 #include "yearfile/file_commands.h"
 #include "yearfile/year_file.h"
@@ -24,11 +24,11 @@ Workspace makeYear(int entries) {
     ws.periods.startYear = 2015;
     QList<BookRef> books{ws.mainBook()};
     for (int i = 0; i < 14; ++i) {
-        ws.pettyBooks.Add(QStringLiteral("z,小口,小口%1,1000,").arg(i));
+        ws.pettyBooks.add(QStringLiteral("z,小口,小口%1,1000,").arg(i));
         books.append({pettyCashKind(), QStringLiteral("小口%1").arg(i)});
     }
     for (int i = 0; i < 15; ++i) {
-        ws.bankBooks.Add(QStringLiteral("z,預金,銀行%1,500000,").arg(i));
+        ws.bankBooks.add(QStringLiteral("z,預金,銀行%1,500000,").arg(i));
         books.append({bankKind(), QStringLiteral("銀行%1").arg(i)});
     }
     const QDate first(2015, 4, 1);
@@ -52,7 +52,7 @@ void BM_TotalcheckEveryBook(benchmark::State& state) {
     const QList<BookRef> books = booksInPanelOrder(ws);
     for (auto _ : state) {
         for (const BookRef& book : books) {
-            benchmark::DoNotOptimize(TOTALCHECK(ws, book, 4).closing);
+            benchmark::DoNotOptimize(computeBookBalances(ws, book, 4).closing);
         }
     }
     state.counters["books"] = static_cast<double>(books.size());
@@ -64,10 +64,10 @@ BENCHMARK(BM_TotalcheckEveryBook)->Arg(20000)->Unit(benchmark::kMillisecond);
 void BM_Datadisp3(benchmark::State& state) {
     Workspace ws = makeYear(static_cast<int>(state.range(0)));
     ScriptedPrompter prompter;
-    LedgerView view(ws, prompter, [] { return QDate(2015, 7, 10); });
-    view.monthread(7);
+    LedgerModel view(ws, prompter, [] { return QDate(2015, 7, 10); });
+    view.showPeriod(7);
     for (auto _ : state) {
-        view.datadisp3();
+        view.refresh();
         benchmark::DoNotOptimize(view.rows().size());
     }
     state.counters["books"] = static_cast<double>(view.bookPanel().size());
@@ -78,11 +78,11 @@ BENCHMARK(BM_Datadisp3)->Arg(20000)->Unit(benchmark::kMillisecond);
 void BM_OpenYearFile(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("year.exv"));
-    serialiseYear(makeYear(static_cast<int>(state.range(0)))).SaveToFile(path);
+    serialiseYear(makeYear(static_cast<int>(state.range(0)))).saveToFile(path);
     for (auto _ : state) {
         Workspace ws;
         ScriptedPrompter prompter;
-        LedgerView ledger(ws, prompter);
+        LedgerModel ledger(ws, prompter);
         StartSettings settings;
         FileCommands files(ws, prompter, ledger, Folders{dir.path(), dir.path()}, settings,
                            QString());
@@ -94,7 +94,7 @@ BENCHMARK(BM_OpenYearFile)->Arg(100000)->Unit(benchmark::kMillisecond);
 void BM_ParseYearFile(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("year.exv"));
-    serialiseYear(makeYear(static_cast<int>(state.range(0)))).SaveToFile(path);
+    serialiseYear(makeYear(static_cast<int>(state.range(0)))).saveToFile(path);
     for (auto _ : state) {
         Workspace ws;
         benchmark::DoNotOptimize(parseYearFile(path, ws, QDate(2016, 1, 1)).periodsFromFile);

@@ -103,7 +103,7 @@ int runLedger(const QStringList& arguments, const CliContext& context) {
         return io.fail(error);
     }
     Workspace& ws = year.workspace();
-    LedgerView& view = year.ledger();
+    LedgerModel& view = year.ledger();
     bool ok = false;
     const int month = periodOfOption(o.month, ws.periods.startMonth, ok);
     if (!ok) {
@@ -122,15 +122,15 @@ int runLedger(const QStringList& arguments, const CliContext& context) {
     s.incomeFilter = o.income;
     s.expenseFilter = o.expense;
     if (o.allBooks) {
-        s.allBooksBox = true;
-        view.notes_change(LedgerView::AllBooksTarget);
+        s.allBooksMode = true;
+        view.switchBook(LedgerModel::AllBooksTarget);
     }
     const int noticesBefore = static_cast<int>(year.notices().size());
     if (o.day) {
         s.dayMode = true;
-        view.day1Click(*o.day);
+        view.chooseDay(*o.day);
     } else {
-        view.monthread(month);
+        view.showPeriod(month);
     }
     const QStringList notices = year.notices();
     if (notices.size() > noticesBefore) {

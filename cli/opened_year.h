@@ -5,7 +5,7 @@
 
 #include "core/scripted_prompter.h"
 #include "core/start_settings.h"
-#include "ledger/ledger_view.h"
+#include "ledger/ledger_model.h"
 #include "yearfile/file_commands.h"
 #include "yearfile/workspace.h"
 
@@ -21,7 +21,7 @@ public:
     bool open(const QString& path, QString& error);
 
     Workspace& workspace() { return m_ws; }
-    LedgerView& ledger() { return m_ledger; }
+    LedgerModel& ledger() { return m_ledger; }
     FileCommands& files() { return m_files; }
     // The notices the open showed, texts only.
     QStringList notices() const;
@@ -30,7 +30,7 @@ private:
     QDate m_today;
     Workspace m_ws;
     ScriptedPrompter m_prompter;
-    LedgerView m_ledger;
+    LedgerModel m_ledger;
     StartSettings m_settings;
     FileCommands m_files;
 };

@@ -30,8 +30,8 @@ int runCheck(const QStringList& arguments, const CliContext& context) {
     const bool periodsFromFile = year.files().lastOpen().periodsFromFile;
     QString text;
     text += QStringLiteral("entries %1\n").arg(ws.entries.count());
-    text += QStringLiteral("petty-cash books %1\n").arg(ws.pettyBooks.Count());
-    text += QStringLiteral("bank books %1\n").arg(ws.bankBooks.Count());
+    text += QStringLiteral("petty-cash books %1\n").arg(ws.pettyBooks.count());
+    text += QStringLiteral("bank books %1\n").arg(ws.bankBooks.count());
     text += QStringLiteral("usage type %1\n").arg(ws.periods.usageType);
     text += QStringLiteral("start month %1\n").arg(ws.periods.startMonth);
     text += QStringLiteral("start year %1\n").arg(ws.periods.startYear);
@@ -54,7 +54,7 @@ int runResave(const QStringList& arguments, const CliContext& context) {
     if (!year.open(arguments[0], error)) {
         return io.fail(error);
     }
-    serialiseYear(year.workspace()).SaveToFile(arguments[1]);
+    serialiseYear(year.workspace()).saveToFile(arguments[1]);
     return 0;
 }
 
@@ -89,7 +89,7 @@ int runBalances(const QStringList& arguments, const CliContext& context) {
     }
     QString text;
     for (const BookRef& book : booksInPanelOrder(ws)) {
-        const BalanceValues v = TOTALCHECK(ws, book, month);
+        const BalanceValues v = computeBookBalances(ws, book, month);
         QStringList fields{book.kind, book.name, v.opening.toPlainString(),
                            v.closing.toPlainString()};
         for (int m = 1; m <= 12; ++m) {

@@ -2,7 +2,7 @@
 
 #include <QFileInfo>
 
-#include "core/LightStr.h"
+#include "core/line_store.h"
 
 namespace tallyrix {
 
@@ -20,8 +20,8 @@ QStringList readSettingsLines(const QString& fileName) {
     if (!QFileInfo(fileName).isFile()) {
         return {};
     }
-    TLightStrings lines;
-    lines.LoadFromFile(fileName);
+    LineStore lines;
+    lines.loadFromFile(fileName);
     return lines.toStringList();
 }
 
@@ -55,14 +55,14 @@ void setBracketKey(const QString& key, const QString& value, const QString& file
     if (!QFileInfo(fileName).isFile()) {
         return;
     }
-    TLightStrings lines;
-    lines.LoadFromFile(fileName);
-    for (int i = 0; i < lines.Count(); ++i) {
+    LineStore lines;
+    lines.loadFromFile(fileName);
+    for (int i = 0; i < lines.count(); ++i) {
         if (bracketKeyOf(lines[i]) == key) {
-            lines.Put(i, key + u'=' + value);
+            lines.replace(i, key + u'=' + value);
         }
     }
-    lines.SaveToFile(fileName);
+    lines.saveToFile(fileName);
 }
 
 BracketWriter& BracketWriter::add(const QString& key, const QString& value) {
@@ -76,9 +76,9 @@ BracketWriter& BracketWriter::addLine(const QString& line) {
 }
 
 void BracketWriter::save(const QString& fileName) const {
-    TLightStrings lines;
-    lines.Assign(m_lines);
-    lines.SaveToFile(fileName);
+    LineStore lines;
+    lines.assign(m_lines);
+    lines.saveToFile(fileName);
 }
 
 namespace {

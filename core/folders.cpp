@@ -5,8 +5,8 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "core/LightStr.h"
 #include "core/errors.h"
+#include "core/line_store.h"
 
 namespace tallyrix {
 
@@ -41,9 +41,9 @@ void copyThroughLineStore(const QString& from, const QString& to) {
         return;
     }
     try {
-        TLightStrings lines;
-        lines.LoadFromFile(from);
-        lines.SaveToFile(to);
+        LineStore lines;
+        lines.loadFromFile(from);
+        lines.saveToFile(to);
     } catch (const FileError&) {
         // An unreadable master is skipped like a missing one; the program runs without it.
     }

@@ -3,8 +3,8 @@
 #include <QFile>
 #include <algorithm>
 
-#include "core/LightStr.h"
 #include "core/errors.h"
+#include "core/line_store.h"
 #include "core/prompter.h"
 #include "core/text_checks.h"
 #include "entry/beeper.h"
@@ -54,21 +54,21 @@ void DescriptionGrid::load(const QString& path) {
     if (!QFile::exists(path)) {
         return;
     }
-    TLightStrings lines;
-    lines.LoadFromFile(path);
+    LineStore lines;
+    lines.loadFromFile(path);
     // The two trailing lines of a written list fall outside the grid.
-    const int count = std::min(lines.Count(), kDescriptionCells);
+    const int count = std::min(lines.count(), kDescriptionCells);
     for (int i = 0; i < count; ++i) {
         m_cells[i] = lines[i];
     }
 }
 
 void DescriptionGrid::save(const QString& path) const {
-    TLightStrings lines;
-    lines.Assign(m_cells);
-    lines.Add(QString());
-    lines.Add(QString());
-    lines.SaveToFile(path);
+    LineStore lines;
+    lines.assign(m_cells);
+    lines.add(QString());
+    lines.add(QString());
+    lines.saveToFile(path);
 }
 
 DescriptionLists::DescriptionLists(Folders folders, int usageType, Prompter& prompter,

@@ -3,9 +3,9 @@
 #include "core/prompter.h"
 #include "core/text_checks.h"
 #include "ledger/balances.h"
-#include "ledger/ledger_view.h"
+#include "ledger/ledger_model.h"
+#include "ledger/ledger_search.h"
 #include "ledger/periods.h"
-#include "ledger/searches.h"
 
 namespace tallyrix {
 namespace {
@@ -24,9 +24,9 @@ bool EntryCommands::refuse(const QString& heading, const QString& text) {
     return false;
 }
 
-void EntryCommands::datainput() {
+void EntryCommands::newEntry() {
     const ViewState& s = m_ledger.state();
-    if (s.allBooksBox) {
+    if (s.allBooksMode) {
         refuse(QStringLiteral("確認"), allBooksRefusal());
         return;
     }
@@ -37,17 +37,17 @@ void EntryCommands::datainput() {
     }
     m_search.clear(LedgerSearch::ClearAll);
     m_dialog.openNew(m_ledger.state().selectedDate);
-    m_window.showModal(m_dialog);
+    m_window.showEntryDialog(m_dialog);
 }
 
-void EntryCommands::dataedit() {
+void EntryCommands::editEntry() {
     const ViewState& s = m_ledger.state();
     const Workspace& ws = m_ledger.workspace();
     if (isPeriodLocked(ws.periods, s.currentMonth)) {
         refuse(checkHeading(), lockedRefusal());
         return;
     }
-    if (s.allBooksBox) {
+    if (s.allBooksMode) {
         refuse(checkHeading(), allBooksRefusal());
         return;
     }
@@ -62,10 +62,10 @@ void EntryCommands::dataedit() {
         return;
     }
     m_dialog.openEdit(row->line());
-    m_window.showModal(m_dialog);
+    m_window.showEntryDialog(m_dialog);
 }
 
-void EntryCommands::moveDown() {
+void EntryCommands::moveEntryDown() {
     const ViewState& s = m_ledger.state();
     Workspace& ws = m_ledger.workspace();
     if (isPeriodLocked(ws.periods, s.currentMonth)) {
@@ -96,7 +96,7 @@ void EntryCommands::moveDown() {
     }
     ws.entries.move(c, a);
     ws.modified = true;
-    m_ledger.kingakuAgain();
+    m_ledger.recomputeBalances();
     // The selection follows the entry, so that the next press moves it further.
     m_ledger.selectRow(r + 1);
 }

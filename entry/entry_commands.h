@@ -1,26 +1,26 @@
 #pragma once
 
-#include "entry/udatain.h"
+#include "entry/entry_dialog_model.h"
 
 namespace tallyrix {
 
 class LedgerSearch;
-class LedgerView;
+class LedgerModel;
 class Prompter;
 
 // Shows the entry dialog until it closes; the window forwards the user's actions
 // to the dialog model meanwhile.
-class DatainWindow {
+class EntryDialogView {
 public:
-    virtual ~DatainWindow() = default;
-    virtual void showModal(Tfdatain& dialog) = 0;
+    virtual ~EntryDialogView() = default;
+    virtual void showEntryDialog(EntryDialogModel& dialog) = 0;
 };
 
 // The entry commands of the main window: new entry, edit entry and move down.
 class EntryCommands {
 public:
-    EntryCommands(LedgerView& ledger, LedgerSearch& search, Prompter& prompter, Tfdatain& dialog,
-                  DatainWindow& window)
+    EntryCommands(LedgerModel& ledger, LedgerSearch& search, Prompter& prompter,
+                  EntryDialogModel& dialog, EntryDialogView& window)
         : m_ledger(ledger),
           m_search(search),
           m_prompter(prompter),
@@ -28,20 +28,20 @@ public:
           m_window(window) {}
 
     // "出納帳データ入力".
-    void datainput();
+    void newEntry();
     // "修正" on the selected row (also a double-click on it).
-    void dataedit();
+    void editEntry();
     // "一行下へ移動する" on the selected row.
-    void moveDown();
+    void moveEntryDown();
 
 private:
     bool refuse(const QString& heading, const QString& text);
 
-    LedgerView& m_ledger;
+    LedgerModel& m_ledger;
     LedgerSearch& m_search;
     Prompter& m_prompter;
-    Tfdatain& m_dialog;
-    DatainWindow& m_window;
+    EntryDialogModel& m_dialog;
+    EntryDialogView& m_window;
 };
 
 }  // namespace tallyrix

@@ -96,7 +96,7 @@ int balancePeriodOfDate(const PeriodTable& table, const QDate& date) {
     return PeriodDays(table).balancePeriod(date.toJulianDay());
 }
 
-BalanceValues TOTALCHECK(Workspace& ws, const BookRef& book, int currentMonth) {
+BalanceValues computeBookBalances(Workspace& ws, const BookRef& book, int currentMonth) {
     completeOlderLines(ws, 9);
     const PeriodTable& table = ws.periods;
     const PeriodDays days(table);
@@ -147,7 +147,7 @@ BalanceValues TOTALCHECK(Workspace& ws, const BookRef& book, int currentMonth) {
     return values;
 }
 
-void MONTHCHECK(Workspace& ws) {
+void reassignMonthKeys(Workspace& ws) {
     completeOlderLines(ws, 8);
     const PeriodTable& table = ws.periods;
     const QDate firstStart = table[table.firstPeriod()].start;

@@ -30,9 +30,9 @@ int balancePeriodOfDate(const PeriodTable& table, const QDate& date);
 // the transfers that name it as counterpart, with income and expense exchanged)
 // and writes it into the lines' balance fields. `currentMonth` (1..13) picks the
 // displayed-month balance.
-BalanceValues TOTALCHECK(Workspace& ws, const BookRef& book, int currentMonth);
+BalanceValues computeBookBalances(Workspace& ws, const BookRef& book, int currentMonth);
 
 // Rewrites the month key of every entry line from its date and the periods.
-void MONTHCHECK(Workspace& ws);
+void reassignMonthKeys(Workspace& ws);
 
 }  // namespace tallyrix

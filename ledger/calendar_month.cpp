@@ -29,10 +29,10 @@ int firstWeekNumber(const QDate& firstOfMonth) {
 
 CalendarMonth::CalendarMonth(Holidays& holidays, Range range, Beep beep, Today today)
     : m_holidays(holidays), m_range(range), m_beep(std::move(beep)), m_today(std::move(today)) {
-    clview(m_today());
+    selectDate(m_today());
 }
 
-void CalendarMonth::clview(const QDate& date) {
+void CalendarMonth::selectDate(const QDate& date) {
     // An invalid date would leave a grid without days; keep what is shown.
     if (!date.isValid()) {
         return;
@@ -105,7 +105,7 @@ QString CalendarMonth::todayText() const {
 
 QDate CalendarMonth::selectToday() {
     const QDate date = today();
-    clview(date);
+    selectDate(date);
     return date;
 }
 
@@ -117,7 +117,7 @@ void CalendarMonth::previousMonth() {
         }
         return;
     }
-    clview(m_shown.addMonths(-1));
+    selectDate(m_shown.addMonths(-1));
 }
 
 void CalendarMonth::nextMonth() {
@@ -127,7 +127,7 @@ void CalendarMonth::nextMonth() {
         }
         return;
     }
-    clview(m_shown.addMonths(1));
+    selectDate(m_shown.addMonths(1));
 }
 
 std::optional<QDate> CalendarMonth::clickDay(int cell, bool shift) {
@@ -139,7 +139,7 @@ std::optional<QDate> CalendarMonth::clickDay(int cell, bool shift) {
         return std::nullopt;
     }
     if (shift) {
-        m_holidays.sdateset(date.month(), date.day());
+        m_holidays.toggle(date.month(), date.day());
     }
     return date;
 }

@@ -56,7 +56,7 @@ public:
     CalendarMonth(Holidays& holidays, Range range, Beep beep, Today today = &QDate::currentDate);
 
     // Shows the month of the date with the date selected.
-    void clview(const QDate& date);
+    void selectDate(const QDate& date);
 
     const QDate& selectedDate() const { return m_selected; }
     // The first day of the shown month.

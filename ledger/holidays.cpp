@@ -62,13 +62,13 @@ QString Holidays::fileName() const {
 }
 
 void Holidays::load() {
-    m_lines.Clear();
+    m_lines.clear();
     m_fileUnreadable = false;
     const QString file = fileName();
     if (QFileInfo::exists(file)) {
-        TLightStrings read;
+        LineStore read;
         try {
-            read.LoadFromFile(file);
+            read.loadFromFile(file);
             m_lines = std::move(read);
         } catch (const FileError& error) {
             m_fileUnreadable = true;
@@ -83,13 +83,13 @@ bool Holidays::isHoliday(int month, int day) const {
            m_marked[static_cast<size_t>(month * 32 + day)];
 }
 
-bool Holidays::sdateset(int month, int day) {
+bool Holidays::toggle(int month, int day) {
     const QString mm = twoDigits(month);
     const QString dd = twoDigits(day);
     const QString date = mm + QStringLiteral("月") + dd + QStringLiteral("日");
     bool matched = false;
     bool changed = false;
-    for (int i = 0; i < m_lines.Count(); ++i) {
+    for (int i = 0; i < m_lines.count(); ++i) {
         if (!matches(m_lines[i], mm, dd)) {
             continue;
         }
@@ -98,7 +98,7 @@ bool Holidays::sdateset(int month, int day) {
         if (isYes(m_prompter.taskMessage(applicationTitle(), QString(), TaskButtons::YesNo,
                                          TaskIcon::Question,
                                          date + QStringLiteral("を平日として再設定しますか？")))) {
-            m_lines.Delete(i);
+            m_lines.remove(i);
             changed = true;
             break;
         }
@@ -106,7 +106,7 @@ bool Holidays::sdateset(int month, int day) {
     if (!matched && isYes(m_prompter.taskMessage(
                         applicationTitle(), QString(), TaskButtons::YesNo, TaskIcon::Question,
                         date + QStringLiteral("を休日として再設定しますか？")))) {
-        m_lines.Add(mm + u',' + dd + u',');
+        m_lines.add(mm + u',' + dd + u',');
         changed = true;
     }
     if (changed) {
@@ -139,7 +139,7 @@ void Holidays::save() {
     }
     // The list in memory stays as toggled, so the next toggle writes it again.
     try {
-        m_lines.SaveToFile(fileName());
+        m_lines.saveToFile(fileName());
     } catch (const FileError& error) {
         m_prompter.showNotice(QStringLiteral("確認"), error.message());
     }

@@ -3,8 +3,8 @@
 #include <QString>
 #include <array>
 
-#include "core/LightStr.h"
 #include "core/folders.h"
+#include "core/line_store.h"
 #include "core/prompter.h"
 
 namespace tallyrix {
@@ -24,9 +24,9 @@ public:
     // Shift+click on a day: asks to remove a matching entry, or, when none
     // matches, to add one; then rewrites the whole file. Returns true when the
     // list changed.
-    bool sdateset(int month, int day);
+    bool toggle(int month, int day);
 
-    const TLightStrings& lines() const { return m_lines; }
+    const LineStore& lines() const { return m_lines; }
 
 private:
     void rebuildIndex();
@@ -34,7 +34,7 @@ private:
 
     Prompter& m_prompter;
     Folders m_folders;
-    TLightStrings m_lines;
+    LineStore m_lines;
     bool m_fileUnreadable = false;
     // Month 1..12 by day 1..31, so the calendar need not split lines per cell.
     std::array<bool, 13 * 32> m_marked{};

@@ -22,7 +22,7 @@ struct ViewState {
     int periodBeforeSearch = 1;             // the last period 1..12 shown
     QDate selectedDate;                     // the calendar's day: day mode and new entries
     bool dayMode = false;                   // "日付指定"
-    bool allBooksBox = false;               // "全帳簿から検索"
+    bool allBooksMode = false;              // "全帳簿から検索"
     QString accountFilter;                  // exact account title
     QString descriptionFilter;              // part of the description, case-sensitive
     QString incomeFilter;                   // the income field, exactly

@@ -2,7 +2,7 @@
 
 #include <QFileInfo>
 
-#include "core/LightStr.h"
+#include "core/line_store.h"
 
 namespace tallyrix {
 
@@ -10,8 +10,8 @@ StyleTemplate loadStyleTemplate(const QString& path) {
     if (path.isEmpty() || !QFileInfo::exists(path)) {
         return {};
     }
-    TLightStrings lines;
-    lines.LoadFromFile(path);
+    LineStore lines;
+    lines.loadFromFile(path);
     return lines.toStringList();
 }
 

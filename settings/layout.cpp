@@ -35,12 +35,12 @@ constexpr std::array<LayoutKey, kKeyCount> kLayoutKeys{{
 // The widths in the order of the keys.
 std::array<int*, kKeyCount> widthsOf(Layout& l) {
     std::array<int*, kKeyCount> widths{&l.leftPanelWidth};
-    for (size_t c = 0; c < l.listColWidths.size(); ++c) {
-        widths[1 + c] = &l.listColWidths[c];
+    for (size_t c = 0; c < l.ledgerColumnWidths.size(); ++c) {
+        widths[1 + c] = &l.ledgerColumnWidths[c];
     }
-    widths[9] = &l.notesGridWidths[0];
-    widths[10] = &l.notesGridWidths[1];
-    widths[11] = &l.pageControl2Width;
+    widths[9] = &l.bookGridWidths[0];
+    widths[10] = &l.bookGridWidths[1];
+    widths[11] = &l.sidePagesWidth;
     return widths;
 }
 
@@ -60,7 +60,7 @@ void loadLayout(const Folders& folders, Layout& layout) {
                               }
                           }
                       });
-    layout.listColWidths[Layout::kLineIndexColumn] = 0;
+    layout.ledgerColumnWidths[Layout::kLineIndexColumn] = 0;
 }
 
 bool saveLayout(const Folders& folders, const Layout& layout, Prompter& prompter) {
@@ -82,7 +82,7 @@ bool saveLayout(const Folders& folders, const Layout& layout, Prompter& prompter
     return true;
 }
 
-void Splitter1Moved(Layout& layout) {
+void keepSidePaneOpen(Layout& layout) {
     if (layout.leftPanelWidth < 1) {
         layout.leftPanelWidth = 1;
     }

@@ -19,11 +19,11 @@ struct Layout {
     // Panel12, the side pane.
     int leftPanelWidth = 247;
     // AdvStringGrid1, the ledger list.
-    std::array<int, kLedgerColumns> listColWidths{30, 115, 254, 169, 121, 106, 123, 133};
+    std::array<int, kLedgerColumns> ledgerColumnWidths{30, 115, 254, 169, 121, 106, 123, 133};
     // Columns 1 and 2 of NOTESGRID, the side pane's book list.
-    std::array<int, 2> notesGridWidths{118, 97};
+    std::array<int, 2> bookGridWidths{118, 97};
     // PageControl2, the side pane's page control.
-    int pageControl2Width = 255;
+    int sidePagesWidth = 255;
 
     friend bool operator==(const Layout&, const Layout&) = default;
 };
@@ -43,6 +43,6 @@ bool saveLayout(const Folders& folders, const Layout& layout, Prompter& prompter
 
 // After the splitter is dragged: the side pane keeps at least one pixel so it
 // can always be dragged open again.
-void Splitter1Moved(Layout& layout);
+void keepSidePaneOpen(Layout& layout);
 
 }  // namespace tallyrix

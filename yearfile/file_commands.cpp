@@ -135,7 +135,7 @@ bool FileCommands::askToSaveChanges() {
     return true;
 }
 
-void FileCommands::fileopenExecute() {
+void FileCommands::openChosenFile() {
     if (!askToSaveChanges()) {
         return;
     }
@@ -155,18 +155,18 @@ void FileCommands::saveCurrentFile() {
     }
 }
 
-void FileCommands::fileAsSaveExecute() {
+void FileCommands::saveAs() {
     if (const auto path = m_prompter.saveFileName(saveRequest(dialogFolder()))) {
         saveYearFile(*path);
     }
 }
 
-bool FileCommands::writeBackupCopy(const TLightStrings& lines, const QDateTime& stamp,
+bool FileCommands::writeBackupCopy(const LineStore& lines, const QDateTime& stamp,
                                    QString& backupPath) {
     backupPath = m_folders.dataFile(stamp.toString(QStringLiteral("yyyyMMddHHmmss")) +
                                     QStringLiteral(".dat"));
     try {
-        lines.SaveToFile(backupPath);
+        lines.saveToFile(backupPath);
         return true;
     } catch (const TallyError& error) {
         m_prompter.showNotice(heading(), error.message());
@@ -175,9 +175,9 @@ bool FileCommands::writeBackupCopy(const TLightStrings& lines, const QDateTime& 
 }
 
 bool FileCommands::saveYearFile(const QString& path) {
-    const TLightStrings lines = serialiseYear(m_ws);
+    const LineStore lines = serialiseYear(m_ws);
     try {
-        lines.SaveToFile(path);
+        lines.saveToFile(path);
     } catch (const TallyError& error) {
         m_prompter.showNotice(heading(), error.message());
         return false;
@@ -200,12 +200,12 @@ bool FileCommands::saveYearFile(const QString& path) {
     m_ws.modified = false;
     m_ws.currentFilePath = path;
     m_host.yearSaved();
-    backUpListSave();
+    saveBackupList();
     m_prompter.showNotice(heading(), path + QStringLiteral("を保存しました。"));
     return true;
 }
 
-void FileCommands::backUpListSave() {
+void FileCommands::saveBackupList() {
     try {
         saveBackupMenu(backupListFile(), m_menu);
     } catch (const TallyError& error) {
@@ -233,7 +233,7 @@ void FileCommands::loadBackupList() {
     }
 }
 
-void FileCommands::back_1Click(int n) {
+void FileCommands::restoreBackup(int n) {
     if (m_ws.modified) {
         const DialogResult answer = m_prompter.taskMessage(
             applicationTitle(), QStringLiteral("バックアップファイルを読み込みますか？"),

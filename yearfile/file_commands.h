@@ -14,7 +14,7 @@
 namespace tallyrix {
 
 class Prompter;
-class TLightStrings;
+class LineStore;
 
 // The file commands of the main window: open, save, save as, the backup copies
 // and their menu. Every question and message goes through the Prompter.
@@ -33,16 +33,16 @@ public:
     // and the file path are then as they were.
     bool openYearFile(const QString& path);
     // "ファイルを開く".
-    void fileopenExecute();
+    void openChosenFile();
     // "保　存": to the current file, asking for a name when there is none.
     void saveCurrentFile();
     // "名前をつけて保存".
-    void fileAsSaveExecute();
+    void saveAs();
     // Writes the year and a backup copy and updates the backup menu. False when
     // the year file could not be written: nothing has changed then.
     bool saveYearFile(const QString& path);
     // Writes "ini/backup.conf".
-    void backUpListSave();
+    void saveBackupList();
     // Reads "ini/backup.conf" into the menu. An entry whose path is not a
     // backup copy of the data folder is dropped: nothing but the program's own
     // copies is ever restored or deleted.
@@ -50,7 +50,7 @@ public:
     // True for a copy the program writes: "yyyyMMddHHmmss.dat" in the data folder.
     bool isBackupCopy(const QString& path) const;
     // Restores the backup copy behind menu entry n (1..10).
-    void back_1Click(int n);
+    void restoreBackup(int n);
 
     // Asks to save pending changes; false when the user cancelled.
     bool askToSaveChanges();
@@ -69,7 +69,7 @@ public:
     YearHost& host() { return m_host; }
 
 private:
-    bool writeBackupCopy(const TLightStrings& lines, const QDateTime& stamp, QString& backupPath);
+    bool writeBackupCopy(const LineStore& lines, const QDateTime& stamp, QString& backupPath);
 
     Workspace& m_ws;
     Prompter& m_prompter;

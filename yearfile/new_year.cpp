@@ -5,7 +5,7 @@
 
 namespace tallyrix {
 
-void NewYearCommands::newDataOfUsage(int usageType) {
+void NewYearCommands::newYearOfUsage(int usageType) {
     Workspace& ws = m_files.workspace();
     if (ws.modified) {
         const DialogResult answer = m_files.prompter().taskMessage(
@@ -16,16 +16,16 @@ void NewYearCommands::newDataOfUsage(int usageType) {
         }
     }
     ws.periods.usageType = usageType;
-    newYearData();
+    prepareEmptyYear();
 }
 
-void NewYearCommands::newYearData() {
+void NewYearCommands::prepareEmptyYear() {
     Workspace& ws = m_files.workspace();
     ws.currentBook = ws.mainBook();
     ws.modified = false;
     ws.entries.clear();
-    ws.pettyBooks.Clear();
-    ws.bankBooks.Clear();
+    ws.pettyBooks.clear();
+    ws.bankBooks.clear();
     m_files.host().clearAnalysis();
     const QDate today = m_files.now().date();
     applyCalendarDefaults(ws.periods, today.year());
@@ -39,7 +39,7 @@ void NewYearCommands::newYearData() {
                                   QStringLiteral("環境設定にて開始月と締日を設定して下さい"));
 }
 
-void NewYearCommands::makeNextDataExecute() {
+void NewYearCommands::makeNextYear() {
     FileDialogRequest request;
     request.filter = QStringLiteral("現金出納帳-Tallyrix6-ファイル|*.exv");
     request.defaultExt = QStringLiteral("exv");
@@ -57,13 +57,13 @@ void NewYearCommands::makeNextDataExecute() {
     ws.currentBook = ws.mainBook();
     ws.periods.openingBalance = host.closingBalance(ws.currentBook);
     for (const QString& kind : {pettyCashKind(), bankKind()}) {
-        TLightStrings& lines = ws.bookLines(kind);
-        for (int i = 0; i < lines.Count(); ++i) {
+        LineStore& lines = ws.bookLines(kind);
+        for (int i = 0; i < lines.count(); ++i) {
             const QString line = lines[i];
             ws.currentBook = {kind, bookLineField(line, 3)};
             const Amount closing = host.closingBalance(ws.currentBook);
-            lines.Put(i, bookLineField(line, 1) + u',' + bookLineField(line, 2) + u',' +
-                             bookLineField(line, 3) + u',' + closing.toPlainString() + u',');
+            lines.replace(i, bookLineField(line, 1) + u',' + bookLineField(line, 2) + u',' +
+                                 bookLineField(line, 3) + u',' + closing.toPlainString() + u',');
         }
     }
     // The next year keeps the usage type of the year it came from.

@@ -13,15 +13,15 @@ public:
     explicit NewYearCommands(FileCommands& files) : m_files(files) {}
 
     // "新規作成(現金出納帳)" / "新規作成(おこづかい帳)".
-    void new1dataExecute() { newDataOfUsage(kBusinessUsage); }
-    void new2DataExecute() { newDataOfUsage(kPocketMoneyUsage); }
+    void newBusinessYear() { newYearOfUsage(kBusinessUsage); }
+    void newPocketMoneyYear() { newYearOfUsage(kPocketMoneyUsage); }
     // Resets the workspace to an empty year of the current usage type.
-    void newYearData();
+    void prepareEmptyYear();
     // "表示中のデータから残高を引き継いで次年度分を作成".
-    void makeNextDataExecute();
+    void makeNextYear();
 
 private:
-    void newDataOfUsage(int usageType);
+    void newYearOfUsage(int usageType);
 
     FileCommands& m_files;
     QString m_nextYearFileName;  // the save dialog's name box keeps its content

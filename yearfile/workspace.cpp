@@ -10,7 +10,7 @@ QString bookLineField(const QString& line, int n) {
 
 QList<BookRef> booksInPanelOrder(const Workspace& ws) {
     QList<BookRef> books{ws.mainBook()};
-    for (const TLightStrings* list : {&ws.pettyBooks, &ws.bankBooks}) {
+    for (const LineStore* list : {&ws.pettyBooks, &ws.bankBooks}) {
         const QString kind = list == &ws.pettyBooks ? pettyCashKind() : bankKind();
         for (const QString& line : *list) {
             books.append({kind, bookLineField(line, 3)});

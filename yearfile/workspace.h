@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "core/LightStr.h"
+#include "core/line_store.h"
 #include "yearfile/book.h"
 #include "yearfile/entry_list.h"
 #include "yearfile/period_table.h"
@@ -12,8 +12,8 @@ namespace tallyrix {
 // The open year and what the program keeps about it for the whole run.
 struct Workspace {
     EntryList entries;
-    TLightStrings pettyBooks;  // book lines "z,小口,name,opening,"
-    TLightStrings bankBooks;   // book lines "z,預金,name,opening,"
+    LineStore pettyBooks;  // book lines "z,小口,name,opening,"
+    LineStore bankBooks;   // book lines "z,預金,name,opening,"
     PeriodTable periods;
 
     QString currentFilePath;  // empty: no file yet, saving asks for a name
@@ -25,10 +25,10 @@ struct Workspace {
     BookRef mainBook() const { return {cashKind(), mainTitle()}; }
 
     // The book lines of a kind: the petty-cash list for "小口", the bank list otherwise.
-    TLightStrings& bookLines(const QString& kind) {
+    LineStore& bookLines(const QString& kind) {
         return kind == pettyCashKind() ? pettyBooks : bankBooks;
     }
-    const TLightStrings& bookLines(const QString& kind) const {
+    const LineStore& bookLines(const QString& kind) const {
         return kind == pettyCashKind() ? pettyBooks : bankBooks;
     }
 };

@@ -14,8 +14,8 @@ namespace {
 
 // Fields of a line by the comma rule.
 QStringList splitLine(const QString& line) {
-    TLightStrings fields;
-    fields.SetCommaText(line);
+    LineStore fields;
+    fields.setCommaText(line);
     return fields.toStringList();
 }
 
@@ -30,8 +30,8 @@ int integerOr0(const QString& text) {
 
 // The 12 period lines end 13 lines before the end; stops at the first that is
 // not one. Returns true when all 12 were read.
-bool readPeriods(TLightStrings& lines, PeriodTable& table, int& headerIndex) {
-    const int p = lines.Count() - 13;
+bool readPeriods(LineStore& lines, PeriodTable& table, int& headerIndex) {
+    const int p = lines.count() - 13;
     headerIndex = -1;
     if (p < 0) {
         return false;
@@ -43,14 +43,14 @@ bool readPeriods(TLightStrings& lines, PeriodTable& table, int& headerIndex) {
         }
         table[n] = {parseDate(fieldOf(fields, 1)), parseDate(fieldOf(fields, 2)),
                     integerOr0(fieldOf(fields, 3))};
-        lines.Delete(p);
+        lines.remove(p);
     }
     headerIndex = p;
     return true;
 }
 
 // True when the line was a header line.
-bool readHeader(TLightStrings& lines, int index, PeriodTable& table, const QDate& today) {
+bool readHeader(LineStore& lines, int index, PeriodTable& table, const QDate& today) {
     const QString line = lines[index];
     const QStringList fields = splitLine(line);
     if (fieldOf(fields, 0) != QLatin1String("g")) {
@@ -78,7 +78,7 @@ bool readHeader(TLightStrings& lines, int index, PeriodTable& table, const QDate
     if (table.startYear < 1900) {
         table.startYear = table[table.startMonth].start.year();
     }
-    lines.Delete(index);
+    lines.remove(index);
     return true;
 }
 
@@ -153,12 +153,12 @@ private:
 
 }  // namespace
 
-ParseOutcome parseYearLines(TLightStrings& lines, Workspace& ws, const QDate& today) {
+ParseOutcome parseYearLines(LineStore& lines, Workspace& ws, const QDate& today) {
     ParseOutcome outcome;
     applyCalendarDefaults(ws.periods, today.year());
     ws.entries.clear();
-    ws.pettyBooks.Clear();
-    ws.bankBooks.Clear();
+    ws.pettyBooks.clear();
+    ws.bankBooks.clear();
 
     int headerIndex = -1;
     AmountBudget budget;
@@ -175,7 +175,7 @@ ParseOutcome parseYearLines(TLightStrings& lines, Workspace& ws, const QDate& to
     }
 
     std::vector<FieldSpan> spans;
-    for (int i = 0; i < lines.Count(); ++i) {
+    for (int i = 0; i < lines.count(); ++i) {
         const QString& line = lines[i];
         const int lineNumber = i + 1;  // the lines before the periods keep their place
         splitCommaText(line, spans);
@@ -194,9 +194,9 @@ ParseOutcome parseYearLines(TLightStrings& lines, Workspace& ws, const QDate& to
             const QString kind =
                 spans.size() > 1 ? line.mid(spans[1].start, spans[1].length) : QString();
             if (kind == pettyCashKind()) {
-                ws.pettyBooks.Add(line);
+                ws.pettyBooks.add(line);
             } else if (kind == bankKind()) {
-                ws.bankBooks.Add(line);
+                ws.bankBooks.add(line);
             } else {
                 continue;
             }
@@ -211,29 +211,29 @@ ParseOutcome parseYearLines(TLightStrings& lines, Workspace& ws, const QDate& to
 }
 
 ParseOutcome parseYearFile(const QString& path, Workspace& ws, const QDate& today) {
-    TLightStrings lines;
-    lines.LoadFromFile(path);
+    LineStore lines;
+    lines.loadFromFile(path);
     return parseYearLines(lines, ws, today);
 }
 
-TLightStrings serialiseYear(const Workspace& ws) {
-    TLightStrings lines;
-    lines.SetCapacity(ws.entries.count() + ws.pettyBooks.Count() + ws.bankBooks.Count() + 13);
+LineStore serialiseYear(const Workspace& ws) {
+    LineStore lines;
+    lines.setCapacity(ws.entries.count() + ws.pettyBooks.count() + ws.bankBooks.count() + 13);
     for (const Entry& entry : ws.entries) {
-        lines.Add(entry.text());
+        lines.add(entry.text());
     }
-    for (const TLightStrings* books : {&ws.pettyBooks, &ws.bankBooks}) {
+    for (const LineStore* books : {&ws.pettyBooks, &ws.bankBooks}) {
         for (const QString& line : *books) {
-            lines.Add(line);
+            lines.add(line);
         }
     }
     const PeriodTable& t = ws.periods;
     for (int n = 1; n <= 12; ++n) {
-        lines.Add(QStringLiteral("f,%1,%2,%3")
+        lines.add(QStringLiteral("f,%1,%2,%3")
                       .arg(formatDate(t[n].start), formatDate(t[n].end))
                       .arg(t[n].lock));
     }
-    lines.Add(QStringLiteral("g,%1,%2,%3,%4,")
+    lines.add(QStringLiteral("g,%1,%2,%3,%4,")
                   .arg(t.openingBalance.toPlainString())
                   .arg(t.startMonthToStore())
                   .arg(t.usageTypeToStore())

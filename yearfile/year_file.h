@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "core/LightStr.h"
+#include "core/line_store.h"
 #include "yearfile/workspace.h"
 
 namespace tallyrix {
@@ -26,10 +26,10 @@ struct ParseOutcome {
 ParseOutcome parseYearFile(const QString& path, Workspace& ws, const QDate& today);
 
 // The same for lines already in memory.
-ParseOutcome parseYearLines(TLightStrings& lines, Workspace& ws, const QDate& today);
+ParseOutcome parseYearLines(LineStore& lines, Workspace& ws, const QDate& today);
 
 // The lines of the year file: entries, petty-cash books, bank books, 12 period
 // lines and the header line.
-TLightStrings serialiseYear(const Workspace& ws);
+LineStore serialiseYear(const Workspace& ws);
 
 }  // namespace tallyrix

@@ -1,4 +1,4 @@
-#include "app/Ucashlook.h"
+#include "app/main_window.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 #include <QTest>
 
 #include "app/program.h"
-#include "core/LightStr.h"
+#include "core/line_store.h"
 #include "core/scripted_prompter.h"
 #include "tests/support/gui_events.h"
 #include "tests/support/temp_dir.h"
@@ -32,10 +32,10 @@ QString buildInstallFolder() {
 // The main window on a data folder of its own, shown on the offscreen screen.
 class MainWindowTest : public ::testing::Test {
 protected:
-    std::unique_ptr<Tfcashlook> start(const QStringList& arguments = {
+    std::unique_ptr<MainWindow> start(const QStringList& arguments = {
                                           QStringLiteral("tallyrix6")}) {
         auto window =
-            std::make_unique<Tfcashlook>(prompter, folders, arguments, [] { return kNow; });
+            std::make_unique<MainWindow>(prompter, folders, arguments, [] { return kNow; });
         window->show();
         QApplication::setActiveWindow(window.get());
         QCoreApplication::processEvents();  // the start-up sequence follows the first show
@@ -128,9 +128,9 @@ TEST_F(MainWindowTest, TheCloseGuardAsksAndWritesThePlacementInAnyCase) {
         EXPECT_EQ(prompter.records()[0].buttons, (QStringList{"はい", "いいえ", "キャンセル"}));
         EXPECT_TRUE(QFile::exists(folders.dataFile("ini/tallyrix6.ini")));
         EXPECT_TRUE(QFile::exists(folders.dataFile("ini/backup.conf")));
-        TLightStrings saved;
-        saved.LoadFromFile(path);
-        EXPECT_EQ(saved.Count() == 22, c.saved);  // one entry line fewer
+        LineStore saved;
+        saved.loadFromFile(path);
+        EXPECT_EQ(saved.count() == 22, c.saved);  // one entry line fewer
     }
 }
 
@@ -148,7 +148,7 @@ protected:
     }
     ScriptedPrompter::Kind lastKind() const { return prompter.records().back().kind; }
     QString path;
-    std::unique_ptr<Tfcashlook> window;
+    std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(ShortcutTest, CtrlOOpensAFileAndCtrlBShowsTheRelease) {
@@ -165,7 +165,7 @@ TEST_F(ShortcutTest, CtrlOOpensAFileAndCtrlBShowsTheRelease) {
 
 TEST_F(ShortcutTest, TheEditMenuKeysRunOnlyWhileTheMenuIsEnabled) {
     window->model().ledger().state().descriptionFilter = QStringLiteral("x");
-    window->model().ledger().datadisp3();
+    window->model().ledger().refresh();
     auto* tabs = window->findChild<QTabWidget*>(QStringLiteral("toolTabs"));
     tabs->setCurrentIndex(2);  // the monthly table: the edit menu is disabled
     EXPECT_FALSE(window->menu(1)->isEnabled());
@@ -173,7 +173,7 @@ TEST_F(ShortcutTest, TheEditMenuKeysRunOnlyWhileTheMenuIsEnabled) {
     press(Qt::Key_Escape);
     EXPECT_TRUE(prompter.records().empty());
     EXPECT_EQ(window->model().ledger().state().descriptionFilter, QStringLiteral("x"));
-    window->model().search().search_all_notes(true);
+    window->model().search().setAllBooks(true);
     press(Qt::Key_F, Qt::ControlModifier);  // the search itself is no menu item
     EXPECT_EQ(window->model().workspace().currentBook, allBooks());
 
@@ -187,7 +187,7 @@ TEST_F(ShortcutTest, TheEditMenuKeysRunOnlyWhileTheMenuIsEnabled) {
 TEST_F(ShortcutTest, PageKeysMoveTheSelectionBeforeTheGridSeesThem) {
     auto* grid = window->findChild<LedgerGrid*>(QStringLiteral("AdvStringGrid1"));
     grid->setFocus();
-    window->model().ledger().monthread(4);
+    window->model().ledger().showPeriod(4);
     window->refreshView();
     press(Qt::Key_PageDown);
     EXPECT_EQ(window->model().ledger().selectedRow(), 3);  // the row above the carry-out row
@@ -196,9 +196,9 @@ TEST_F(ShortcutTest, PageKeysMoveTheSelectionBeforeTheGridSeesThem) {
 }
 
 TEST_F(ShortcutTest, TheCalendarMovesByArrowsAndTheTitleListChoosesOnEnter) {
-    auto* calendar = window->findChild<QWidget*>(QStringLiteral("clview"));
-    LedgerView& ledger = window->model().ledger();
-    ledger.day1Click(QDate(2015, 4, 30), false);
+    auto* calendar = window->findChild<QWidget*>(QStringLiteral("calendar"));
+    LedgerModel& ledger = window->model().ledger();
+    ledger.chooseDay(QDate(2015, 4, 30), false);
     calendar->setFocus();
     ASSERT_EQ(QApplication::focusWidget(), calendar);
     press(Qt::Key_Right);  // a move is a day click: May's period shows
@@ -266,9 +266,9 @@ TEST_F(MainWindowTest, SettingsRefuseThenApplyAndAreReadAgain) {
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(window->model().statusPanel(5), QStringLiteral("山田商店"));
     EXPECT_TRUE(window->model().workspace().modified);
-    TLightStrings conf;
-    conf.LoadFromFile(folders.dataFile("tallyrix.conf"));
-    EXPECT_EQ(conf.Get(1), QStringLiteral("[COMPANY_NAME]=山田商店"));
+    LineStore conf;
+    conf.loadFromFile(folders.dataFile("tallyrix.conf"));
+    EXPECT_EQ(conf.at(1), QStringLiteral("[COMPANY_NAME]=山田商店"));
 }
 
 TEST_F(MainWindowTest, SettingsAreRefusedDuringATitleSearch) {
@@ -298,9 +298,9 @@ TEST_F(MainWindowTest, TheSettingsDialogKeepsTheLastFileName) {
     window->action("configExec")->trigger();
     EXPECT_EQ(window->model().files().backupMenu().lastFileName, given);
     window->close();
-    TLightStrings list;
-    list.LoadFromFile(folders.dataFile("ini/backup.conf"));
-    EXPECT_EQ(list.Get(20), "[Last_Filename]=" + given);
+    LineStore list;
+    list.loadFromFile(folders.dataFile("ini/backup.conf"));
+    EXPECT_EQ(list.at(20), "[Last_Filename]=" + given);
 }
 
 }  // namespace
@@ -332,10 +332,10 @@ protected:
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
         QCoreApplication::processEvents();
     }
-    CashlookModel& model() { return window->model(); }
+    MainWindowModel& model() { return window->model(); }
 
     QString path;
-    std::unique_ptr<Tfcashlook> window;
+    std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(MainWindowTest, TheBackupMenuListsItsTenEntriesNewestFirst) {
@@ -348,9 +348,9 @@ TEST_F(MainWindowTest, TheBackupMenuListsItsTenEntriesNewestFirst) {
                  "]=" + folders.dataFile("2015070" + QString::number(n) + "120000.dat") + "\r\n")
                     .toUtf8();
     }
-    TLightStrings lines;
-    lines.SetText(QString::fromUtf8(list));
-    lines.SaveToFile(folders.dataFile("ini/backup.conf"));
+    LineStore lines;
+    lines.setText(QString::fromUtf8(list));
+    lines.saveToFile(folders.dataFile("ini/backup.conf"));
     auto window = start();
     QMenu* backups = window->menu(3);
     ASSERT_NE(backups, nullptr);
@@ -372,9 +372,9 @@ TEST_F(OpenYearTest, TheLayoutSavedWithTheSidePaneHiddenKeepsItsWidth) {
     window->action("monthlyTable")->trigger();  // the side pane goes
     EXPECT_TRUE(child<QStackedWidget>("PageControl2")->isHidden());
     window->action("mdisplay_write")->trigger();
-    TLightStrings saved;
-    saved.LoadFromFile(folders.dataFile("config/display.dat"));
-    EXPECT_EQ(saved.Get(1), QStringLiteral("[left_panel_width]=300"));
+    LineStore saved;
+    saved.loadFromFile(folders.dataFile("config/display.dat"));
+    EXPECT_EQ(saved.at(1), QStringLiteral("[left_panel_width]=300"));
     child<QTabWidget>("toolTabs")->setCurrentIndex(0);
     child<QTabWidget>("toolTabs")->setCurrentIndex(1);  // the ledger and the pane again
     EXPECT_FALSE(child<QStackedWidget>("PageControl2")->isHidden());
@@ -434,7 +434,7 @@ TEST_F(OpenYearTest, ContinuousInputShowsEachEntryAtOnce) {
     QStringList seen;
     bool stillOpen = false;
     whenModalShows([&](QWidget* dialog) {
-        Tfdatain& entry = model().datain();
+        EntryDialogModel& entry = model().datain();
         entry.pick(0);
         entry.setDescription(QStringLiteral("連続入力の一件目"));
         entry.setIncome(Amount::fromYen(1000));
@@ -466,9 +466,9 @@ TEST_F(OpenYearTest, TheMonthTabAndStatusFollowThePeriodShown) {
     };
     // An entry registered in another month shows that month.
     whenModalShows([&](QWidget* dialog) {
-        Tfdatain& entry = model().datain();
+        EntryDialogModel& entry = model().datain();
         entry.setContinuousInput(false);
-        entry.calendar().clview(QDate(2015, 8, 3));
+        entry.calendar().selectDate(QDate(2015, 8, 3));
         entry.calendarClick(8, false);  // 2015/08/03 is the ninth cell of August
         entry.pick(0);
         entry.setDescription(QStringLiteral("八月"));
@@ -516,9 +516,9 @@ TEST_F(OpenYearTest, TheCashBookToolTabBringsTheLedgerBackAfterCtrlE) {
     auto* tools = child<QTabWidget>("toolTabs");
     ASSERT_EQ(tools->currentIndex(), 1);
     window->action("monthlyTable")->trigger();
-    EXPECT_EQ(model().workPage(), CashlookModel::WorkPage::MonthlyTable);
+    EXPECT_EQ(model().workPage(), MainWindowModel::WorkPage::MonthlyTable);
     clickTab(tools->tabBar(), 1);
-    EXPECT_EQ(model().workPage(), CashlookModel::WorkPage::Ledger);
+    EXPECT_EQ(model().workPage(), MainWindowModel::WorkPage::Ledger);
     EXPECT_TRUE(window->menu(1)->isEnabled());
 }
 

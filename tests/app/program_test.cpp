@@ -35,7 +35,7 @@ TEST(Program, FirstStartProvisionsTheDataFolderAndShowsTheMainWindow) {
     for (const char* sub : {"cldata", "style", "config", "ini"}) {
         EXPECT_TRUE(QFileInfo(folders.dataFile(QString::fromLatin1(sub))).isDir()) << sub;
     }
-    Tfcashlook* window = program.mainWindow();
+    MainWindow* window = program.mainWindow();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Tallyrix6-Tallyrix Version6"));
     EXPECT_EQ(window->minimumSize(), QSize(1279, 749));

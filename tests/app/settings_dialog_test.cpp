@@ -33,7 +33,8 @@ class SettingsDialogTest : public ::testing::Test {
 protected:
     SettingsDialogTest() {
         parseYearFile(fixture("yearfile/business_2015.exv"), ws, QDate(2015, 5, 10));
-        model = std::make_unique<Tfclconfig>(ws, Folders{data.path(), data.path()}, prompter);
+        model =
+            std::make_unique<SettingsDialogModel>(ws, Folders{data.path(), data.path()}, prompter);
         dialog = std::make_unique<SettingsDialog>(*model);
         dialog->show();
     }
@@ -93,7 +94,7 @@ protected:
     TempDir data;
     Workspace ws;
     ScriptedPrompter prompter;
-    std::unique_ptr<Tfclconfig> model;
+    std::unique_ptr<SettingsDialogModel> model;
     std::unique_ptr<SettingsDialog> dialog;
 };
 

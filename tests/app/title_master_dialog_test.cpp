@@ -50,8 +50,8 @@ protected:
     QString masterFile() const { return data.file("cldata/kamoku1.dat"); }
 
     void open(TitleMasterMode mode) {
-        model = std::make_unique<TFkamokureg>(mode, 1, Folders{data.path(), data.path()}, prompter,
-                                              window);
+        model = std::make_unique<TitleMasterModel>(mode, 1, Folders{data.path(), data.path()},
+                                                   prompter, window);
         dialog = std::make_unique<TitleMasterDialog>(*model);
         dialog->show();
         grid = dialog->findChild<QTableWidget*>(QStringLiteral("titleGrid"));
@@ -70,7 +70,7 @@ protected:
     TempDir data;
     ScriptedPrompter prompter;
     CountingTitleWindow window;
-    std::unique_ptr<TFkamokureg> model;
+    std::unique_ptr<TitleMasterModel> model;
     std::unique_ptr<TitleMasterDialog> dialog;
     QTableWidget* grid = nullptr;
 };
@@ -177,7 +177,7 @@ TEST_F(TitleMasterDialogTest, EnterActsOnTheCurrentCellAsADoubleClick) {
 class TitleEditorDialogTest : public ::testing::Test {
 protected:
     void open(const QString& text) {
-        model = std::make_unique<Tfedit_dlg>(prompter, text);
+        model = std::make_unique<TitleEditorModel>(prompter, text);
         dialog = std::make_unique<TitleEditorDialog>(*model);
         dialog->show();
         edit = dialog->findChild<QLineEdit*>(QStringLiteral("titleEdit"));
@@ -185,7 +185,7 @@ protected:
     }
 
     ScriptedPrompter prompter;
-    std::unique_ptr<Tfedit_dlg> model;
+    std::unique_ptr<TitleEditorModel> model;
     std::unique_ptr<TitleEditorDialog> dialog;
     QLineEdit* edit = nullptr;
 };

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/LightStr.h"
+#include "core/line_store.h"
 #include "tests/support/temp_dir.h"
 
 using namespace tallyrix;
@@ -61,8 +61,8 @@ TEST(BracketKeys, SetBracketKeyRewritesOnlyThatKey) {
         file,
         "[FILE_DIR]=old\r\n[COMPANY_NAME]=\x8a\x94\x8e\xae\x89\xef\x8e\xd0\r\n[FILE_DIR]=older\n");
     setBracketKey(QStringLiteral("[FILE_DIR]"), QStringLiteral("/new/年度.exv"), file);
-    TLightStrings lines;
-    lines.LoadFromFile(file);
+    LineStore lines;
+    lines.loadFromFile(file);
     EXPECT_EQ(lines.toStringList(),
               (QStringList{"[FILE_DIR]=/new/年度.exv", "[COMPANY_NAME]=株式会社",
                            "[FILE_DIR]=/new/年度.exv"}));

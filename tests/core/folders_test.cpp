@@ -4,7 +4,7 @@
 
 #include <QDir>
 
-#include "core/LightStr.h"
+#include "core/line_store.h"
 #include "tests/support/temp_dir.h"
 
 using namespace tallyrix;

@@ -26,7 +26,7 @@ protected:
 };
 
 TEST_F(BalancesTest, RunningBalancesOfTheCashBook) {
-    const BalanceValues v = TOTALCHECK(ws, kCash, 5);
+    const BalanceValues v = computeBookBalances(ws, kCash, 5);
     EXPECT_EQ(v.opening, Amount::fromYen(100000));
     EXPECT_EQ(v.closing, Amount::fromYen(111500));
     EXPECT_EQ(balanceField(0), QStringLiteral("150000"));
@@ -42,29 +42,29 @@ TEST_F(BalancesTest, RunningBalancesOfTheCashBook) {
 }
 
 TEST_F(BalancesTest, ATransferCountsForBothBooksAndHoldsTheBalanceComputedLast) {
-    const BalanceValues bank = TOTALCHECK(ws, kBank, 4);
+    const BalanceValues bank = computeBookBalances(ws, kBank, 4);
     EXPECT_EQ(bank.opening, Amount::fromYen(200000));
     EXPECT_EQ(balanceField(4), QStringLiteral("230000"));  // the deposit, seen from the bank
     EXPECT_EQ(balanceField(5), QStringLiteral("210000"));  // the withdrawal
     EXPECT_EQ(bank.closing, parseMoney(QStringLiteral("210012")));
     EXPECT_EQ(bank.monthEnd[4], Amount::fromYen(200000));  // nothing before 04/20
 
-    TOTALCHECK(ws, kCash, 4);
+    computeBookBalances(ws, kCash, 4);
     EXPECT_EQ(balanceField(4), QStringLiteral("96500"));
     EXPECT_EQ(
         ws.entries.line(4),
         QStringLiteral(
             "d05=,2015/05/01,5,預金,預け入れ,0,30000,96500,現金,現金出納帳,預金,みずほ銀行,"));
 
-    const BalanceValues petty = TOTALCHECK(ws, kPetty, 4);
+    const BalanceValues petty = computeBookBalances(ws, kPetty, 4);
     EXPECT_EQ(balanceField(1), QStringLiteral("15000"));
     EXPECT_EQ(petty.closing, Amount::fromYen(14200));
 }
 
 TEST_F(BalancesTest, ABookWithoutEntriesKeepsItsOpeningBalance) {
-    ws.bankBooks.Add(QStringLiteral("z,預金,新しい口座,1234,"));
+    ws.bankBooks.add(QStringLiteral("z,預金,新しい口座,1234,"));
     const BalanceValues v =
-        TOTALCHECK(ws, {QStringLiteral("預金"), QStringLiteral("新しい口座")}, 4);
+        computeBookBalances(ws, {QStringLiteral("預金"), QStringLiteral("新しい口座")}, 4);
     EXPECT_EQ(v.opening, Amount::fromYen(1234));
     EXPECT_EQ(v.closing, Amount::fromYen(1234));
     for (int m = 1; m <= 12; ++m) {
@@ -79,11 +79,11 @@ TEST_F(BalancesTest, OpeningBalancesOfBookLines) {
     } cases[] = {{"5000", 5000}, {"-300", -300}, {"12.5", 0},
                  {"abc", 0},     {"", 0},        {"3000000000", 3000000000}};
     for (const auto& c : cases) {
-        ws.pettyBooks.Clear();
-        ws.pettyBooks.Add(QStringLiteral("z,小口,営業部,%1,").arg(QString::fromUtf8(c.value)));
+        ws.pettyBooks.clear();
+        ws.pettyBooks.add(QStringLiteral("z,小口,営業部,%1,").arg(QString::fromUtf8(c.value)));
         EXPECT_EQ(bookOpeningBalance(ws, kPetty), Amount::fromYen(c.yen)) << c.value;
     }
-    ws.pettyBooks.Add(QStringLiteral("z,小口,営業部,9,"));
+    ws.pettyBooks.add(QStringLiteral("z,小口,営業部,9,"));
     EXPECT_EQ(bookOpeningBalance(ws, kPetty), Amount::fromYen(9));  // the last line wins
     EXPECT_EQ(bookOpeningBalance(ws, {QStringLiteral("小口"), QStringLiteral("ない")}), Amount());
 }
@@ -93,7 +93,7 @@ TEST_F(BalancesTest, DatesOutsideThePeriodsCountInTheFirstOrLastMonth) {
         0, QStringLiteral("d04=,2015/01/01,0,売上,早すぎ,1,0,,現金,現金出納帳,現金,現金出納帳,"));
     ws.entries.append(
         QStringLiteral("d03=,2016/12/31,9,売上,遅すぎ,1000,0,,現金,現金出納帳,現金,現金出納帳,"));
-    const BalanceValues v = TOTALCHECK(ws, kCash, 4);
+    const BalanceValues v = computeBookBalances(ws, kCash, 4);
     EXPECT_EQ(v.monthEnd[4], Amount::fromYen(140001));
     EXPECT_EQ(v.monthEnd[3], Amount::fromYen(112501));
     EXPECT_EQ(v.monthEnd[2], Amount::fromYen(111501));
@@ -105,7 +105,7 @@ TEST_F(BalancesTest, LinesOutOfDateOrderSetTheSlotsFromTheirPeriodOn) {
     // A later line dated in "4月" overwrites every month end from "4月" on.
     ws.entries.append(
         QStringLiteral("d04=,2015/04/05,9,売上,後から,1,0,,現金,現金出納帳,現金,現金出納帳,"));
-    const BalanceValues v = TOTALCHECK(ws, kCash, 4);
+    const BalanceValues v = computeBookBalances(ws, kCash, 4);
     EXPECT_EQ(v.monthEnd[4], Amount::fromYen(111501));
     EXPECT_EQ(v.monthEnd[12], Amount::fromYen(111501));
     EXPECT_EQ(v.monthEnd[3], Amount::fromYen(111501));
@@ -114,7 +114,7 @@ TEST_F(BalancesTest, LinesOutOfDateOrderSetTheSlotsFromTheirPeriodOn) {
 TEST_F(BalancesTest, OlderShortLinesAreCompletedWithTheMainCashBook) {
     ws.entries.append(QStringLiteral("d04=,2015/04/02,9,売上,古い,500,0,"));
     ws.entries.append(QStringLiteral("d04=,2015/04/03,10,売上,古い,0,100,0,現金,"));  // nine fields
-    TOTALCHECK(ws, kCash, 4);
+    computeBookBalances(ws, kCash, 4);
     EXPECT_EQ(ws.entries.line(8),
               QStringLiteral(
                   "d04=,2015/04/02,9,売上,古い,500,0,112000,現金,現金出納帳,現金,現金出納帳,"));
@@ -127,13 +127,13 @@ TEST_F(BalancesTest, OlderShortLinesAreCompletedWithTheMainCashBook) {
 TEST_F(BalancesTest, MonthCheckRewritesEveryMonthKeyFromTheDates) {
     autoSetMonthEnd(ws.periods, 1, 2015);
     ws.periods.startMonth = 1;
-    MONTHCHECK(ws);
+    reassignMonthKeys(ws);
     EXPECT_TRUE(ws.entries.line(2).startsWith(QStringLiteral("d04=,2015/04/21")));
     EXPECT_TRUE(ws.entries.line(4).startsWith(QStringLiteral("d05=,2015/05/01")));
     // 2016/03/15 lies after the last period ("12月" of 2015).
     EXPECT_TRUE(ws.entries.line(7).startsWith(QStringLiteral("d12=,2016/03/15")));
     ws.entries.insert(0, QStringLiteral("d07=,2014/06/01,0,x,y,0,0,5"));
-    MONTHCHECK(ws);
+    reassignMonthKeys(ws);
     EXPECT_EQ(ws.entries.line(0),
               QStringLiteral("d01=,2014/06/01,0,x,y,0,0,5,現金,現金出納帳,現金,現金出納帳,"));
 }

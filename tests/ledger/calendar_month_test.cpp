@@ -65,7 +65,7 @@ TEST_F(CalendarMonthTest, GridStartsOnSundayWithNeighbourMonthsGreyed) {
     CalendarMonth cal = make();
     for (const auto& c : cases) {
         SCOPED_TRACE(show(c.month));
-        cal.clview(c.month);
+        cal.selectDate(c.month);
         const auto days = cal.days();
         const int length = c.month.daysInMonth();
         EXPECT_EQ(days[0].date, c.month.addDays(-c.leading));
@@ -91,7 +91,7 @@ TEST_F(CalendarMonthTest, CellColoursWithHolidayRedOnTop) {
     // 06/28 and 08/01 fall on grey cells of July 2015 and stay grey.
     writeHolidays("07,04,\r\n07,20,\r\n06,28,\r\n08,01,\r\n");
     CalendarMonth cal = make();
-    cal.clview(QDate(2015, 7, 15));
+    cal.selectDate(QDate(2015, 7, 15));
     const struct {
         QDate date;
         CalendarRgb text;
@@ -115,7 +115,7 @@ TEST_F(CalendarMonthTest, CellColoursWithHolidayRedOnTop) {
         EXPECT_EQ(d.holiday, c.holiday) << show(c.date);
     }
 
-    cal.clview(QDate(2015, 7, 20));
+    cal.selectDate(QDate(2015, 7, 20));
     const auto after = cal.days();
     EXPECT_EQ(dayOf(after, QDate(2015, 7, 20)).textColor, colors::Holiday);
     EXPECT_EQ(dayOf(after, QDate(2015, 7, 20)).background, colors::SelectedBackground);
@@ -134,7 +134,7 @@ TEST_F(CalendarMonthTest, WeekNumbersCountSundaysSinceNewYear) {
     };
     CalendarMonth cal = make();
     for (const auto& c : cases) {
-        cal.clview(c.month.addDays(9));
+        cal.selectDate(c.month.addDays(9));
         const std::array<int, 6> expected{c.first,     c.first + 1, c.first + 2,
                                           c.first + 3, c.first + 4, c.first + 5};
         EXPECT_EQ(cal.weekNumbers(), expected) << show(c.month);
@@ -148,7 +148,7 @@ TEST_F(CalendarMonthTest, HeadingAndToday) {
     EXPECT_EQ(CalendarMonth::todayCaption(), QStringLiteral("今日:"));
     EXPECT_EQ(cal.todayText(), QStringLiteral("2015/07/03"));
 
-    cal.clview(QDate(2016, 12, 25));
+    cal.selectDate(QDate(2016, 12, 25));
     EXPECT_EQ(cal.heading(), QStringLiteral("2016年12月25日"));
     today = QDate(2016, 1, 9);
     EXPECT_EQ(cal.todayText(), QStringLiteral("2016/01/09"));
@@ -156,7 +156,7 @@ TEST_F(CalendarMonthTest, HeadingAndToday) {
     EXPECT_EQ(cal.selectedDate(), QDate(2016, 1, 9));
     EXPECT_EQ(cal.shownMonth(), QDate(2016, 1, 1));
 
-    cal.clview(QDate());  // ignored
+    cal.selectDate(QDate());  // ignored
     EXPECT_EQ(cal.selectedDate(), QDate(2016, 1, 9));
 }
 
@@ -186,7 +186,7 @@ TEST_F(CalendarMonthTest, StepsByMonthBeepingAtTheMainWindowLimits) {
         SCOPED_TRACE(show(c.from) + (c.step < 0 ? " <<" : " >>"));
         beeps = 0;
         CalendarMonth cal = make(c.range);
-        cal.clview(c.from);
+        cal.selectDate(c.from);
         if (c.step < 0) {
             cal.previousMonth();
         } else {
@@ -201,7 +201,7 @@ TEST_F(CalendarMonthTest, StepsByMonthBeepingAtTheMainWindowLimits) {
 TEST_F(CalendarMonthTest, ShiftClickMarksTheDayInEveryYear) {
     holidays.load();
     CalendarMonth cal = make();
-    cal.clview(QDate(2015, 5, 20));  // 1 May 2015 is a Friday: 5 May is cell 9
+    cal.selectDate(QDate(2015, 5, 20));  // 1 May 2015 is a Friday: 5 May is cell 9
     prompter.answer(DialogResult::Yes);
     EXPECT_EQ(cal.clickDay(9, true), QDate(2015, 5, 5));
     ASSERT_EQ(prompter.records().size(), 1u);
@@ -209,7 +209,7 @@ TEST_F(CalendarMonthTest, ShiftClickMarksTheDayInEveryYear) {
     EXPECT_EQ(readBytes(dir.file(QStringLiteral("config/SDAYLIST.DAT"))), QByteArray("05,05,\r\n"));
     EXPECT_EQ(cal.days()[9].textColor, colors::Holiday);
 
-    cal.clview(QDate(2030, 5, 17));
+    cal.selectDate(QDate(2030, 5, 17));
     EXPECT_TRUE(dayOf(cal.days(), QDate(2030, 5, 5)).holiday);
 
     // And after the next start-up.

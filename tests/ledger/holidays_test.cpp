@@ -32,7 +32,7 @@ protected:
 
 TEST_F(HolidaysTest, MissingFileMeansNoHolidays) {
     holidays.load();
-    EXPECT_EQ(holidays.lines().Count(), 0);
+    EXPECT_EQ(holidays.lines().count(), 0);
     EXPECT_FALSE(holidays.isHoliday(1, 1));
     EXPECT_TRUE(prompter.records().empty());
     EXPECT_FALSE(QFileInfo::exists(listFile()));
@@ -42,7 +42,7 @@ TEST_F(HolidaysTest, GarbageFileLoadsAndOnlyExactTwoDigitPairsCount) {
     QFile::copy(fixture(QStringLiteral("ledger/sdaylist_garbage.dat")), listFile());
     holidays.load();
     EXPECT_TRUE(prompter.records().empty());
-    EXPECT_EQ(holidays.lines().Count(), 9);
+    EXPECT_EQ(holidays.lines().count(), 9);
     const struct {
         int month;
         int day;
@@ -59,7 +59,7 @@ TEST_F(HolidaysTest, GarbageFileLoadsAndOnlyExactTwoDigitPairsCount) {
 
     // Toggling one day keeps every other line, garbage included.
     prompter.answer(DialogResult::Yes);
-    EXPECT_TRUE(holidays.sdateset(7, 20));
+    EXPECT_TRUE(holidays.toggle(7, 20));
     EXPECT_FALSE(holidays.isHoliday(7, 20));
     const QByteArray saved = readBytes(listFile());
     EXPECT_TRUE(saved.startsWith("05,05,\r\ngarbage line\r\n"));
@@ -96,7 +96,7 @@ TEST_P(HolidaysToggle, AsksInOrderAndRewritesTheWholeFile) {
     for (DialogResult answer : c.answers) {
         prompter.answer(answer);
     }
-    const bool changed = holidays.sdateset(c.month, c.day);
+    const bool changed = holidays.toggle(c.month, c.day);
 
     QStringList asked;
     for (const auto& r : prompter.records()) {
@@ -203,7 +203,7 @@ TEST_F(HolidaysTest, WriteErrorIsShownAndTheToggleIsKept) {
     QDir(dir.file(QStringLiteral("config"))).removeRecursively();
 
     prompter.answer(DialogResult::Yes);
-    EXPECT_TRUE(holidays.sdateset(5, 5));
+    EXPECT_TRUE(holidays.toggle(5, 5));
     const QStringList notices = prompter.notices();
     ASSERT_EQ(notices.size(), 1);
     EXPECT_TRUE(notices[0].startsWith(QStringLiteral("確認: ")));
@@ -213,7 +213,7 @@ TEST_F(HolidaysTest, WriteErrorIsShownAndTheToggleIsKept) {
     // Once the folder is back, the next toggle writes both days.
     QDir().mkpath(dir.file(QStringLiteral("config")));
     prompter.answer(DialogResult::Yes);
-    holidays.sdateset(12, 31);
+    holidays.toggle(12, 31);
     EXPECT_EQ(readBytes(listFile()), QByteArray("05,05,\r\n12,31,\r\n"));
     EXPECT_EQ(prompter.notices().size(), 1);
 }
@@ -223,10 +223,10 @@ TEST_F(HolidaysTest, UnreadableFileIsShownAndNothingIsOverwritten) {
     QDir().mkpath(listFile());
     holidays.load();
     EXPECT_EQ(prompter.notices().size(), 1);
-    EXPECT_EQ(holidays.lines().Count(), 0);
+    EXPECT_EQ(holidays.lines().count(), 0);
 
     prompter.answer(DialogResult::Yes);
-    holidays.sdateset(5, 5);
+    holidays.toggle(5, 5);
     EXPECT_EQ(prompter.notices().size(), 1);  // told once; the file is left alone
     EXPECT_TRUE(QFileInfo(listFile()).isDir());
     EXPECT_TRUE(holidays.isHoliday(5, 5));

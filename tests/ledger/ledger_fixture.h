@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/scripted_prompter.h"
-#include "ledger/ledger_view.h"
+#include "ledger/ledger_model.h"
 #include "tests/support/temp_dir.h"
 #include "yearfile/year_file.h"
 
@@ -33,7 +33,7 @@ public:
 
     Workspace ws;
     ScriptedPrompter prompter;
-    LedgerView view;
+    LedgerModel view;
 };
 
 }  // namespace tallyrix::test

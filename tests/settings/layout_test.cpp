@@ -27,17 +27,17 @@ TEST_F(LayoutTest, WithoutAFileTheInitialLayoutHidesTheLineIndex) {
     Layout layout;
     loadLayout(folders(), layout);
     EXPECT_EQ(layout.leftPanelWidth, 247);
-    EXPECT_EQ(layout.listColWidths, (std::array<int, 8>{30, 115, 254, 169, 121, 106, 123, 0}));
-    EXPECT_EQ(layout.notesGridWidths, (std::array<int, 2>{118, 97}));
-    EXPECT_EQ(layout.pageControl2Width, 255);
+    EXPECT_EQ(layout.ledgerColumnWidths, (std::array<int, 8>{30, 115, 254, 169, 121, 106, 123, 0}));
+    EXPECT_EQ(layout.bookGridWidths, (std::array<int, 2>{118, 97}));
+    EXPECT_EQ(layout.sidePagesWidth, 255);
 }
 
 TEST_F(LayoutTest, SavingAndLoadingReproducesEveryWidth) {
     Layout saved;
     saved.leftPanelWidth = 301;
-    saved.listColWidths = {31, 116, 255, 170, 122, 107, 124, 0};
-    saved.notesGridWidths = {140, 88};
-    saved.pageControl2Width = 290;
+    saved.ledgerColumnWidths = {31, 116, 255, 170, 122, 107, 124, 0};
+    saved.bookGridWidths = {140, 88};
+    saved.sidePagesWidth = 290;
     ASSERT_TRUE(saveLayout(folders(), saved, prompter));
 
     EXPECT_EQ(readBytes(file()),
@@ -61,12 +61,12 @@ TEST_F(LayoutTest, EachKeyHasItsOwnDefaultForANonInteger) {
                "[PageControl2]=x\r\n[list_colwidths[3]]=70\r\n[list_colwidths[3]] = 71\r\n"
                "[NOTESGRID[3]]=9\r\n[list_colwidths[4]]=12\r\n[list_colwidths[4]]= 13 \r\n");
     Layout layout;
-    layout.listColWidths[5] = 99;  // a key the file lacks keeps the window's width
+    layout.ledgerColumnWidths[5] = 99;  // a key the file lacks keeps the window's width
     loadLayout(folders(), layout);
     EXPECT_EQ(layout.leftPanelWidth, 100);
-    EXPECT_EQ(layout.listColWidths, (std::array<int, 8>{30, 115, 50, 70, 13, 99, 123, 0}));
-    EXPECT_EQ(layout.notesGridWidths, (std::array<int, 2>{100, 50}));
-    EXPECT_EQ(layout.pageControl2Width, 255);
+    EXPECT_EQ(layout.ledgerColumnWidths, (std::array<int, 8>{30, 115, 50, 70, 13, 99, 123, 0}));
+    EXPECT_EQ(layout.bookGridWidths, (std::array<int, 2>{100, 50}));
+    EXPECT_EQ(layout.sidePagesWidth, 255);
 }
 
 TEST_F(LayoutTest, UnwritableFileIsToldAndNotConfirmed) {
@@ -85,7 +85,7 @@ TEST_F(LayoutTest, SidePaneKeepsOnePixelAfterTheSplitterMoves) {
     for (const auto& c : cases) {
         Layout layout;
         layout.leftPanelWidth = c.dragged;
-        Splitter1Moved(layout);
+        keepSidePaneOpen(layout);
         EXPECT_EQ(layout.leftPanelWidth, c.kept) << c.dragged;
     }
 }

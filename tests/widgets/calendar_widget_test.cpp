@@ -21,7 +21,7 @@ class CalendarWidgetTest : public ::testing::Test {
 protected:
     CalendarWidgetTest() {
         // July 2015 starts on a Wednesday: cells 0..2 are June's grey days.
-        month.clview(QDate(2015, 7, 3));
+        month.selectDate(QDate(2015, 7, 3));
         widget.resize(widget.sizeHint());
         QObject::connect(&widget, &CalendarWidget::dayClicked,
                          [this](int cell, bool shift) { days.emplace_back(cell, shift); });
@@ -94,7 +94,7 @@ TEST_F(CalendarWidgetTest, PaintsTheModelsColours) {
     EXPECT_EQ(image.pixelColor(plain), QColor::fromRgb(calendar_colors::Background));
 
     // After the owner moves the selection, refresh() shows it.
-    month.clview(*month.clickDay(selected + 1, false));
+    month.selectDate(*month.clickDay(selected + 1, false));
     widget.refresh();
     image = widget.grab().toImage();
     EXPECT_EQ(image.pixelColor(plain), QColor::fromRgb(calendar_colors::SelectedBackground));

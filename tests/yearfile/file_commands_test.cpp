@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/LightStr.h"
 #include "core/app_title.h"
+#include "core/line_store.h"
 #include "tests/yearfile/year_fixture.h"
 
 using namespace tallyrix;
@@ -75,12 +75,11 @@ TEST_F(FileCommandsTest, StartOptionOneRecordsTheOpenedFileAsStartFile) {
         writeBytes(dataDir.file("tallyrix.conf"), "[FILE_DIR]=old\r\n[COMPANY_NAME]=x\r\n");
         const QString path = copyOfFixture("business_2015.exv");
         ASSERT_TRUE(files.openYearFile(path));
-        TLightStrings conf;
-        conf.LoadFromFile(dataDir.file("tallyrix.conf"));
-        EXPECT_EQ(conf.Get(0),
-                  c.rewritten ? "[FILE_DIR]=" + path : QStringLiteral("[FILE_DIR]=old"))
+        LineStore conf;
+        conf.loadFromFile(dataDir.file("tallyrix.conf"));
+        EXPECT_EQ(conf.at(0), c.rewritten ? "[FILE_DIR]=" + path : QStringLiteral("[FILE_DIR]=old"))
             << c.option;
-        EXPECT_EQ(conf.Get(1), QStringLiteral("[COMPANY_NAME]=x"));
+        EXPECT_EQ(conf.at(1), QStringLiteral("[COMPANY_NAME]=x"));
     }
 }
 
@@ -129,12 +128,12 @@ TEST_F(FileCommandsTest, ElevenSavesKeepTenBackupCopiesNewestFirst) {
     EXPECT_EQ(files.backupMenu()[1].caption,
               QStringLiteral("business_2015.exv(2016/04/15 12:35:51)"));
 
-    TLightStrings conf;
-    conf.LoadFromFile(files.backupListFile());
-    ASSERT_EQ(conf.Count(), 21);
-    EXPECT_EQ(conf.Get(0), QStringLiteral("[BACK_NAME_1]=business_2015.exv(2016/04/15 12:35:51)"));
-    EXPECT_EQ(conf.Get(1), "[BACK_FILE_1]=" + made.last());
-    EXPECT_EQ(conf.Get(20), "[Last_Filename]=" + path);
+    LineStore conf;
+    conf.loadFromFile(files.backupListFile());
+    ASSERT_EQ(conf.count(), 21);
+    EXPECT_EQ(conf.at(0), QStringLiteral("[BACK_NAME_1]=business_2015.exv(2016/04/15 12:35:51)"));
+    EXPECT_EQ(conf.at(1), "[BACK_FILE_1]=" + made.last());
+    EXPECT_EQ(conf.at(20), "[Last_Filename]=" + path);
 }
 
 TEST_F(FileCommandsTest, TwoSavesInOneSecondShareOneCopy) {
@@ -156,11 +155,11 @@ TEST_F(FileCommandsTest, RestoringABackupLeavesAnUnnamedModifiedYear) {
 
     prompter.clear();
     prompter.answer(DialogResult::No);
-    files.back_1Click(1);
+    files.restoreBackup(1);
     EXPECT_EQ(ws.entries.count(), 7);  // declined: nothing happened
 
     prompter.answer(DialogResult::Yes);
-    files.back_1Click(1);
+    files.restoreBackup(1);
     ASSERT_EQ(prompter.records().size(), 2u);
     const auto& question = prompter.records()[1];
     EXPECT_EQ(question.kind, ScriptedPrompter::Kind::Task);
@@ -176,7 +175,7 @@ TEST_F(FileCommandsTest, RestoringABackupLeavesAnUnnamedModifiedYear) {
 }
 
 TEST_F(FileCommandsTest, RestoringWhileUnmodifiedAsksNothingAndAnEmptyEntryTellsTheFileIsMissing) {
-    files.back_1Click(3);
+    files.restoreBackup(3);
     EXPECT_EQ(prompter.notices(),
               QStringList{"確認: 現在のインストールフォルダー\r\n" + installDir.path()});
     EXPECT_TRUE(ws.modified);
@@ -189,14 +188,14 @@ TEST_F(FileCommandsTest, OpenCommandAsksToSaveFirst) {
     ws.modified = true;
 
     prompter.answer(DialogResult::Cancel);
-    files.fileopenExecute();
+    files.openChosenFile();
     ASSERT_EQ(prompter.records().size(), 1u);
     EXPECT_EQ(prompter.records()[0].text, kAsk);
     EXPECT_EQ(prompter.records()[0].buttons, (QStringList{"はい", "いいえ", "キャンセル"}));
 
     prompter.clear();
     prompter.answer(DialogResult::No).answerText(copyOfFixture("pocket_2015.exv"));
-    files.fileopenExecute();
+    files.openChosenFile();
     ASSERT_EQ(prompter.records().size(), 2u);
     EXPECT_EQ(
         prompter.records()[1].file.filter,
@@ -210,7 +209,7 @@ TEST_F(FileCommandsTest, OpenCommandAsksToSaveFirst) {
     prompter.answer(DialogResult::Yes)
         .answerText(std::nullopt);  // saved, then the open is cancelled
     tick();
-    files.fileopenExecute();
+    files.openChosenFile();
     EXPECT_EQ(backupCopies().size(), 1);
     EXPECT_FALSE(ws.modified);
 }
@@ -218,7 +217,7 @@ TEST_F(FileCommandsTest, OpenCommandAsksToSaveFirst) {
 TEST_F(FileCommandsTest, SaveAsUsesTheNewPathFromThenOn) {
     ASSERT_TRUE(files.openYearFile(copyOfFixture("business_2015.exv")));
     prompter.answerText(yearsDir.file("copy.exv"));
-    files.fileAsSaveExecute();
+    files.saveAs();
     EXPECT_EQ(ws.currentFilePath, yearsDir.file("copy.exv"));
     EXPECT_EQ(files.backupMenu().lastFileName, yearsDir.file("copy.exv"));
     EXPECT_EQ(readBytes(yearsDir.file("copy.exv")), readBytes(yearFixture("business_2015.exv")));
@@ -355,17 +354,18 @@ namespace {
 // start data file, else in the home folder; never in the working folder.
 TEST_F(FileCommandsTest, FileDialogsStartBesideTheYear) {
     prompter.setCancelWhenUnscripted(true);
-    files.fileopenExecute();
+    files.openChosenFile();
     EXPECT_EQ(prompter.records().back().file.initialDir, QDir::homePath());
 
     settings.startDataFile = installDir.file("start.exv");
-    files.fileopenExecute();
-    EXPECT_EQ(prompter.records().back().file.initialDir, QFileInfo(installDir.path()).absoluteFilePath());
+    files.openChosenFile();
+    EXPECT_EQ(prompter.records().back().file.initialDir,
+              QFileInfo(installDir.path()).absoluteFilePath());
 
     ASSERT_TRUE(files.openYearFile(copyOfFixture("business_2015.exv")));
-    for (const auto& command : {std::function<void()>([this] { files.fileopenExecute(); }),
-                                std::function<void()>([this] { files.fileAsSaveExecute(); }),
-                                std::function<void()>([this] { newYear.makeNextDataExecute(); })}) {
+    for (const auto& command : {std::function<void()>([this] { files.openChosenFile(); }),
+                                std::function<void()>([this] { files.saveAs(); }),
+                                std::function<void()>([this] { newYear.makeNextYear(); })}) {
         command();
         EXPECT_EQ(prompter.records().back().file.initialDir,
                   QFileInfo(yearsDir.path()).absoluteFilePath());

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/LightStr.h"
 #include "core/app_title.h"
+#include "core/line_store.h"
 #include "tests/yearfile/year_fixture.h"
 
 using namespace tallyrix;
@@ -17,10 +17,10 @@ TEST_F(NewYearTest, NewYearResetsToAnEmptyCalendarYear) {
     ASSERT_TRUE(files.openYearFile(copyOfFixture("business_2015.exv")));
     ws.currentBook = {QStringLiteral("小口"), QStringLiteral("営業部")};
     prompter.clear();
-    newYear.new2DataExecute();
+    newYear.newPocketMoneyYear();
     EXPECT_EQ(ws.currentBook, (BookRef{QStringLiteral("現金"), QStringLiteral("おこづかい帳")}));
     EXPECT_EQ(ws.entries.count(), 0);
-    EXPECT_EQ(ws.pettyBooks.Count() + ws.bankBooks.Count(), 0);
+    EXPECT_EQ(ws.pettyBooks.count() + ws.bankBooks.count(), 0);
     EXPECT_EQ(ws.periods.startMonth, 1);
     EXPECT_EQ(ws.periods.startYear, 2016);
     EXPECT_EQ(ws.periods.openingBalance, Amount());
@@ -36,7 +36,7 @@ TEST_F(NewYearTest, DecliningTheQuestionKeepsTheUnsavedYear) {
     ws.modified = true;
     prompter.clear();
     prompter.answer(DialogResult::No);
-    newYear.new1dataExecute();
+    newYear.newBusinessYear();
     ASSERT_EQ(prompter.records().size(), 1u);
     const auto& question = prompter.records()[0];
     EXPECT_EQ(question.title, applicationTitle());
@@ -54,13 +54,13 @@ TEST_F(NewYearTest, NextYearCarriesEveryBalanceOver) {
     prompter.clear();
     const QString target = yearsDir.file("2016.exv");
     prompter.answerText(target);
-    newYear.makeNextDataExecute();
+    newYear.makeNextYear();
 
     const auto& dialog = prompter.records()[0];
     EXPECT_EQ(dialog.file.filter, QStringLiteral("現金出納帳-Tallyrix6-ファイル|*.exv"));
     EXPECT_EQ(dialog.file.defaultExt, QStringLiteral("exv"));
-    TLightStrings saved;
-    saved.LoadFromFile(target);
+    LineStore saved;
+    saved.loadFromFile(target);
     const QStringList lines = saved.toStringList();
     ASSERT_EQ(lines.size(), 15);
     EXPECT_EQ(lines[0], QStringLiteral("z,小口,営業部,3000,"));
@@ -80,28 +80,28 @@ TEST_F(NewYearTest, NextYearCarriesEveryBalanceOver) {
     prompter.clear();
     tick();
     prompter.answerText(yearsDir.file("2017.exv"));
-    newYear.makeNextDataExecute();
+    newYear.makeNextYear();
     EXPECT_EQ(prompter.records()[0].file.fileName, target);  // the name box kept its content
-    saved.LoadFromFile(yearsDir.file("2017.exv"));
-    EXPECT_EQ(saved.Get(0), QStringLiteral("z,小口,営業部,3000,"));
-    EXPECT_EQ(saved.Get(14), QStringLiteral("g,52000,4,1,2017,"));
+    saved.loadFromFile(yearsDir.file("2017.exv"));
+    EXPECT_EQ(saved.at(0), QStringLiteral("z,小口,営業部,3000,"));
+    EXPECT_EQ(saved.at(14), QStringLiteral("g,52000,4,1,2017,"));
 }
 
 TEST_F(NewYearTest, NextYearKeepsThePocketMoneyUsage) {
     ASSERT_TRUE(files.openYearFile(copyOfFixture("pocket_2015.exv")));
     prompter.answerText(yearsDir.file("pocket_2016.exv"));
-    newYear.makeNextDataExecute();
+    newYear.makeNextYear();
     EXPECT_EQ(ws.mainTitle(), QStringLiteral("おこづかい帳"));
-    TLightStrings saved;
-    saved.LoadFromFile(yearsDir.file("pocket_2016.exv"));
-    EXPECT_EQ(saved.Get(saved.Count() - 1), QStringLiteral("g,4200,1,2,2016,"));
+    LineStore saved;
+    saved.loadFromFile(yearsDir.file("pocket_2016.exv"));
+    EXPECT_EQ(saved.at(saved.count() - 1), QStringLiteral("g,4200,1,2,2016,"));
 }
 
 TEST_F(NewYearTest, TheTwentyNinthOfFebruaryFallsToTheTwentyEighth) {
     ASSERT_TRUE(files.openYearFile(copyOfFixture("closing28.exv")));
     ws.periods[3].end = QDate(2016, 2, 29);  // a year whose February period ends on its last day
     prompter.answerText(yearsDir.file("next.exv"));
-    newYear.makeNextDataExecute();
+    newYear.makeNextYear();
     EXPECT_EQ(ws.periods[2].end, QDate(2016, 2, 28));
     EXPECT_EQ(ws.periods[3].start, QDate(2016, 3, 1));
     EXPECT_EQ(ws.periods[3].end, QDate(2017, 2, 28));
@@ -112,7 +112,7 @@ TEST_F(NewYearTest, CancellingTheDialogChangesNothing) {
     ASSERT_TRUE(files.openYearFile(copyOfFixture("next_year_source.exv")));
     const QStringList lines = ws.entries.lines();
     prompter.answerText(std::nullopt);
-    newYear.makeNextDataExecute();
+    newYear.makeNextYear();
     EXPECT_EQ(ws.entries.lines(), lines);
     EXPECT_EQ(ws.periods.startYear, 2015);
 }

@@ -30,7 +30,7 @@ std::unique_ptr<Parsed> parse(const char* name) {
 
 QByteArray serialisedBytes(const Workspace& ws) {
     TempDir dir;
-    serialiseYear(ws).SaveToFile(dir.file("out.exv"));
+    serialiseYear(ws).saveToFile(dir.file("out.exv"));
     return readBytes(dir.file("out.exv"));
 }
 
@@ -111,7 +111,7 @@ TEST(YearFile, StartYearFallsBackToTodayOrToTheStartMonthsPeriod) {
     EXPECT_EQ(zero->ws.periods.startYear, 2015);
     // The book of an unknown kind, the unknown line and the blank line are dropped.
     EXPECT_EQ(zero->ws.pettyBooks.toStringList(), QStringList{"z,小口,営業部,1000,"});
-    EXPECT_EQ(zero->ws.bankBooks.Count(), 0);
+    EXPECT_EQ(zero->ws.bankBooks.count(), 0);
     EXPECT_EQ(zero->ws.entries.count(), 0);
 }
 
@@ -140,12 +140,12 @@ TEST(YearFile, BadPeriodAndHeaderValues) {
         {"f,2015/01/01,2015/01/31,0", "g,0,x,1,2015,", false, 1},
     };
     for (const auto& c : cases) {
-        TLightStrings lines;
-        lines.Add(QString::fromUtf8(c.last13));
+        LineStore lines;
+        lines.add(QString::fromUtf8(c.last13));
         for (int m = 2; m <= 12; ++m) {
-            lines.Add(QStringLiteral("f,2015/%1/01,2015/%1/28,0").arg(m, 2, 10, QChar(u'0')));
+            lines.add(QStringLiteral("f,2015/%1/01,2015/%1/28,0").arg(m, 2, 10, QChar(u'0')));
         }
-        lines.Add(QString::fromUtf8(c.header));
+        lines.add(QString::fromUtf8(c.header));
         Workspace ws;
         if (c.throws) {
             EXPECT_THROW(parseYearLines(lines, ws, kToday), ConversionError)
@@ -166,8 +166,8 @@ TEST(YearFile, SerialiseWritesPeriodsAndHeaderAfterTheBooks) {
     ws.periods.openingBalance = parseMoney(QStringLiteral("-12.5"));
     ws.entries.append(
         QStringLiteral("d01=,2016/01/01,1,a,b,1,0,1,現金,現金出納帳,現金,現金出納帳,"));
-    ws.bankBooks.Add(QStringLiteral("z,預金,b,0,"));
-    ws.pettyBooks.Add(QStringLiteral("z,小口,p,0,"));
+    ws.bankBooks.add(QStringLiteral("z,預金,b,0,"));
+    ws.pettyBooks.add(QStringLiteral("z,小口,p,0,"));
     const QStringList lines = serialiseYear(ws).toStringList();
     ASSERT_EQ(lines.size(), 16);
     EXPECT_EQ(lines[1], QStringLiteral("z,小口,p,0,"));
@@ -213,14 +213,14 @@ TEST(YearFile, HeaderValuesOutOfRangeAreWrittenBackAsRead) {
         int usageType;
     } cases[] = {{"g,0,0,0,2015,", 1, 2}, {"g,0,13,1,2015,", 1, 1}, {"g,0,4,3,2015,", 4, 2}};
     for (const auto& c : cases) {
-        TLightStrings lines;
-        lines.Add(QStringLiteral("d04=,2015/04/01,1,a,b,1,0,1,現金,現金出納帳,現金,現金出納帳,"));
-        lines.Add(
+        LineStore lines;
+        lines.add(QStringLiteral("d04=,2015/04/01,1,a,b,1,0,1,現金,現金出納帳,現金,現金出納帳,"));
+        lines.add(
             QStringLiteral("d04=,2015/04/02,2,a,b,1,0,2,現金,おこづかい帳,現金,おこづかい帳,"));
         for (int m = 1; m <= 12; ++m) {
-            lines.Add(QStringLiteral("f,2015/%1/01,2015/%1/28,0").arg(m, 2, 10, QChar(u'0')));
+            lines.add(QStringLiteral("f,2015/%1/01,2015/%1/28,0").arg(m, 2, 10, QChar(u'0')));
         }
-        lines.Add(QString::fromUtf8(c.header));
+        lines.add(QString::fromUtf8(c.header));
         const QStringList original = lines.toStringList();
         Workspace ws;
         parseYearLines(lines, ws, kToday);

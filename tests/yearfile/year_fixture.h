@@ -6,7 +6,7 @@
 
 #include "core/scripted_prompter.h"
 #include "core/start_settings.h"
-#include "ledger/ledger_view.h"
+#include "ledger/ledger_model.h"
 #include "tests/support/temp_dir.h"
 #include "yearfile/file_commands.h"
 #include "yearfile/new_year.h"
@@ -49,7 +49,7 @@ public:
     Workspace ws;
     ScriptedPrompter prompter;
     StartSettings settings;
-    LedgerView ledger;
+    LedgerModel ledger;
     FileCommands files;
     NewYearCommands newYear;
 };

@@ -1,0 +1,680 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QProcess>
+#include <QScopedValueRollback>
+#include <QScreen>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "app/book_dialogs.h"
+#include "app/command_table.h"
+#include "app/enter_key.h"
+#include "app/entry_dialog.h"
+#include "app/settings_dialog.h"
+#include "app/title_master_dialog.h"
+#include "core/app_title.h"
+#include "ledger/periods.h"
+#include "widgets/book_grid.h"
+#include "widgets/calendar_widget.h"
+#include "widgets/gradient_panel.h"
+#include "widgets/ledger_grid.h"
+
+namespace tallyrix {
+namespace {
+
+QLabel* groupLabel(const QString& text) {
+    auto* label = new QLabel(text);
+    label->setAlignment(Qt::AlignCenter);
+    label->setStyleSheet(
+        QStringLiteral("color:#33415c; background:#dfe6f0; border-radius:3px; padding:1px 6px;"));
+    return label;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Prompter& prompter, const Folders& folders, const QStringList& arguments,
+                       MainWindowModel::Clock clock, QWidget* parent)
+    : QMainWindow(parent),
+      m_model(std::make_unique<MainWindowModel>(prompter, folders, arguments, std::move(clock))) {
+    setObjectName(QStringLiteral("fcashlook"));
+    m_model->setWindow(this);
+    m_model->initWorkspace();
+    setWindowTitle(applicationTitle());
+    setMinimumSize(kMinimumWidth, kMinimumHeight);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    setGeometry(m_model->initialGeometry(screen ? screen->availableGeometry() : QRect()));
+
+    createActions();
+    createMenus();
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(2);
+    layout->addWidget(createToolTabs());
+    m_splitter = new QSplitter(Qt::Horizontal, central);
+    m_splitter->setObjectName(QStringLiteral("Splitter1"));
+    m_splitter->addWidget(createSidePanel());
+    m_splitter->addWidget(createWorkArea());
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setSizes({247, 1000});
+    m_splitter->setCollapsible(0, false);
+    connect(m_splitter, &QSplitter::splitterMoved, this, [this] {
+        const QList<int> sizes = m_splitter->sizes();
+        const int width = m_model->splitterMoved(sizes.value(0));
+        if (width != sizes.value(0)) {
+            m_splitter->setSizes({width, sizes.value(1)});
+        }
+        m_sideWidth = width;
+    });
+    layout->addWidget(m_splitter, 1);
+    setCentralWidget(central);
+    createStatusBar();
+}
+
+MainWindow::~MainWindow() {
+    m_model->setWindow(nullptr);
+}
+
+QMenu* MainWindow::menu(int index) const {
+    return index >= 0 && index < m_menus.size() ? m_menus[index] : nullptr;
+}
+
+void MainWindow::run(const std::function<void()>& command) {
+    command();
+    refreshView();
+}
+
+void MainWindow::bind(const QString& name, const std::function<void()>& command) {
+    m_handlers.insert(name, command);
+    if (QAction* a = m_actions.value(name)) {
+        connect(a, &QAction::triggered, this, [this, command] { run(command); });
+    }
+}
+
+void MainWindow::createActions() {
+    for (const CommandSpec& spec : commandList()) {
+        auto* action = new QAction(spec.caption, this);
+        action->setObjectName(QLatin1String(spec.name));
+        action->setData(spec.category);
+        if (spec.shortcutShownOnly) {
+            // The menu shows the key, but the key runs the command that owns it.
+            action->setText(spec.caption + u'\t' +
+                            spec.shortcut.toString(QKeySequence::NativeText));
+        } else if (!spec.shortcut.isEmpty()) {
+            action->setShortcut(spec.shortcut);
+        }
+        addAction(action);
+        m_actions.insert(QLatin1String(spec.name), action);
+    }
+    MainWindowModel& m = *m_model;
+    LedgerSearch& search = m.search();
+    bind(QStringLiteral("note1"), [&m] { m.showMainBook(); });
+    bind(QStringLiteral("note2"), [&m] { m.showPettyCashBook(); });
+    bind(QStringLiteral("note3"), [&m] { m.showBankBook(); });
+    bind(QStringLiteral("datainput"), [&m] { m.newEntry(); });
+    bind(QStringLiteral("dataedit"), [&m] { m.editEntry(); });
+    bind(QStringLiteral("editRow"), [&m] { m.editEntry(); });
+    bind(QStringLiteral("moveRowDown"), [&m] { m.moveEntryDown(); });
+    bind(QStringLiteral("moveTop"), [&m] { m.selectFirstRow(); });
+    bind(QStringLiteral("MoveDown"), [&m] { m.selectLastRow(); });
+    bind(QStringLiteral("target_Notes"), [&search] { search.runSearch(); });
+    bind(QStringLiteral("searchKamoku"), [&m] { m.searchByTitle(); });
+    bind(QStringLiteral("searchItem"), [&search] { search.searchByDescription(); });
+    bind(QStringLiteral("searchIncome"), [&search] { search.searchByIncome(); });
+    bind(QStringLiteral("searchOutcome"), [&search] { search.searchByExpense(); });
+    bind(QStringLiteral("searchPreview"), [&search] { search.showSearchConditions(); });
+    bind(QStringLiteral("cancelKamoku"), [&search] { search.clear(LedgerSearch::ClearAccount); });
+    bind(QStringLiteral("cancelItem"), [&search] { search.clear(LedgerSearch::ClearDescription); });
+    bind(QStringLiteral("cancelIncome"), [&search] { search.clear(LedgerSearch::ClearIncome); });
+    bind(QStringLiteral("cancelOutcome"), [&search] { search.clear(LedgerSearch::ClearExpense); });
+    bind(QStringLiteral("searchClear"), [&search] { search.clear(LedgerSearch::ClearAll); });
+    bind(QStringLiteral("masterKamoku"), [&m] { m.editTitleMaster(); });
+    bind(QStringLiteral("new1data"), [&m] { m.newBusinessYear(); });
+    bind(QStringLiteral("new2Data"), [&m] { m.newPocketMoneyYear(); });
+    bind(QStringLiteral("makeNextData"), [&m] { m.makeNextYear(); });
+    bind(QStringLiteral("fileopen"), [&m] { m.openFile(); });
+    bind(QStringLiteral("filesave"), [&m] { m.save(); });
+    bind(QStringLiteral("fileAsSave"), [&m] { m.saveAs(); });
+    bind(QStringLiteral("dateAgain"), [&m] { m.recomputeDates(); });
+    bind(QStringLiteral("kingakuAgain"), [&m] { m.recomputeBalances(); });
+    bind(QStringLiteral("calcExec"), [&m] { m.startCalculator(); });
+    bind(QStringLiteral("cashcalcExec"), [&m] { m.startDenominationCalculator(); });
+    bind(QStringLiteral("manual"), [&m] { m.openManual(); });
+    bind(QStringLiteral("releaseVersion"), [&m] { m.showReleaseVersion(); });
+    bind(QStringLiteral("configExec"), [&m] { m.showSettings(); });
+    bind(QStringLiteral("mdisplay_write"), [&m] { m.saveScreenLayout(); });
+    bind(QStringLiteral("monthlyTable"), [&m] { m.showMonthlyTable(); });
+    connect(m_actions.value(QStringLiteral("FileExit1")), &QAction::triggered, this,
+            &QWidget::close);
+
+    for (int n = 1; n <= BackupMenu::kEntries; ++n) {
+        auto* action = new QAction(QStringLiteral("---"), this);
+        action->setObjectName(QStringLiteral("back_%1").arg(n));
+        action->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key(Qt::Key_F1 + n - 1)));
+        connect(action, &QAction::triggered, this,
+                [this, n] { run([this, n] { m_model->restoreBackup(n); }); });
+        addAction(action);
+        m_backupActions[static_cast<size_t>(n - 1)] = action;
+    }
+}
+
+void MainWindow::createMenus() {
+    const std::vector<MenuSpec>& menus = mainMenu();
+    for (size_t i = 0; i < menus.size(); ++i) {
+        QMenu* top = menuBar()->addMenu(menus[i].title);
+        m_menus.append(top);
+        QMenu* current = top;
+        const bool editMenu = i == 1;
+        for (const char* item : menus[i].items) {
+            const QString name = QString::fromUtf8(item);
+            if (name == QLatin1String("-")) {
+                current->addSeparator();
+            } else if (name.startsWith(QLatin1String("menu:"))) {
+                current = top->addMenu(name.mid(5));
+            } else if (name == QLatin1String("end")) {
+                current = top;
+            } else if (QAction* a = m_actions.value(name)) {
+                current->addAction(a);
+                if (editMenu) {
+                    m_editActions.append(a);
+                }
+            }
+        }
+        if (menus[i].holdsBackupEntries) {
+            for (QAction* a : m_backupActions) {
+                top->addAction(a);
+            }
+        }
+    }
+}
+
+QWidget* MainWindow::createToolTabs() {
+    m_toolTabs = new QTabWidget;
+    m_toolTabs->setObjectName(QStringLiteral("toolTabs"));
+    m_toolTabs->setDocumentMode(true);
+    m_toolTabs->setFixedHeight(118);
+    struct Button {
+        const char* command;
+        QString caption;  // empty: the command's caption
+    };
+    struct Group {
+        QString label;
+        std::vector<Button> buttons;
+        bool searchBoxes = false;
+    };
+    auto addTab = [this](const QString& title, const std::vector<Group>& groups) {
+        auto* page = new QWidget;
+        auto* row = new QHBoxLayout(page);
+        row->setContentsMargins(4, 4, 4, 4);
+        row->addWidget(new TitleBlock);
+        for (const Group& group : groups) {
+            auto* box = new QVBoxLayout;
+            auto* buttons = new QHBoxLayout;
+            for (const Button& b : group.buttons) {
+                QAction* action = m_actions.value(QString::fromUtf8(b.command));
+                auto* button = new QToolButton;
+                button->setObjectName(QStringLiteral("button_") + QString::fromUtf8(b.command));
+                button->setText(b.caption.isEmpty() ? action->text().section(u'\t', 0, 0)
+                                                    : b.caption);
+                button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+                button->setMinimumSize(72, 48);
+                button->setAutoRaise(true);
+                // A disabled menu disables its items and their keys, not the tool
+                // buttons: they run the command itself.
+                const QString name = QString::fromUtf8(b.command);
+                connect(button, &QToolButton::clicked, this, [this, name] {
+                    if (const auto handler = m_handlers.value(name)) {
+                        run(handler);
+                    }
+                });
+                buttons->addWidget(button);
+            }
+            if (group.searchBoxes) {
+                auto* boxes = new QVBoxLayout;
+                m_dayMode = new QCheckBox(QStringLiteral("日付指定"));
+                m_dayMode->setObjectName(QStringLiteral("datesearch"));
+                m_allBooks = new QCheckBox(QStringLiteral("全帳簿から検索"));
+                m_allBooks->setObjectName(QStringLiteral("allBooks"));
+                connect(m_dayMode, &QCheckBox::clicked, this,
+                        [this](bool on) { run([this, on] { m_model->setDayMode(on); }); });
+                connect(m_allBooks, &QCheckBox::clicked, this, [this](bool on) {
+                    run([this, on] { m_model->search().setAllBooks(on); });
+                });
+                boxes->addWidget(m_dayMode);
+                boxes->addWidget(m_allBooks);
+                buttons->insertLayout(0, boxes);
+            }
+            box->addLayout(buttons);
+            box->addWidget(groupLabel(group.label));
+            row->addLayout(box);
+        }
+        row->addStretch(1);
+        m_toolTabs->addTab(page, title);
+    };
+    addTab(QStringLiteral("データファイル"),
+           {{"読み込み", {{"fileopen", QStringLiteral("ﾌｧｲﾙを開く")}}},
+            {"データ保存", {{"filesave", {}}, {"fileAsSave", QStringLiteral("名前をつけて")}}},
+            {"マスターデータ", {{"masterKamoku", {}}}},
+            {"新規帳簿作成",
+             {{"new2Data", QStringLiteral("おこづかい帳")},
+              {"new1data", QStringLiteral("現金出納帳")}}},
+            {"表示中のデータから残高を引き継いで次年度分を作成",
+             {{"makeNextData", QStringLiteral("次年度作成")}}}});
+    addTab(QStringLiteral("現金出納帳"),
+           {{"データ入力",
+             {{"datainput", QStringLiteral("新規入力")}, {"dataedit", QStringLiteral("修　正")}}},
+            {"帳簿選択", {{"note1", {}}, {"note2", {}}, {"note3", {}}}},
+            {"帳簿印刷", {{"printnote", {}}, {"printzandaka", QStringLiteral("帳簿残高")}}},
+            {"検索条件指定",
+             {{"searchKamoku", {}}, {"target_Notes", {}}, {"searchClear", {}}},
+             true}});
+    addTab(QStringLiteral("月別一覧表"),
+           {{"表示切替", {{"back", {}}}},
+            {"集計項目", {{"monthlySum", QStringLiteral("月別一覧表")}, {"graph", {}}}},
+            {"印　刷",
+             {{"monthlyprint", QStringLiteral("月別一覧表")},
+              {"incomeprint", QStringLiteral("入出金集計")},
+              {"graphprint", QStringLiteral("入出金グラフ")}}}});
+    addTab(QStringLiteral("その他"),
+           {{"外部プログラム起動", {{"cashcalcExec", {}}, {"calcExec", {}}}},
+            {"データ保守", {{"kingakuAgain", {}}, {"dateAgain", {}}}},
+            {"外部出力・設定", {{"csvfileOut", {}}, {"configExec", {}}}},
+            {"バージョン", {{"releaseVersion", QStringLiteral("リリースVer")}}}});
+    m_toolTabs->setCurrentIndex(static_cast<int>(MainWindowModel::ToolTab::CashBook));
+    const auto choose = [this](int index) {
+        run([this, index] {
+            m_model->toolTabChanged(static_cast<MainWindowModel::ToolTab>(index));
+        });
+    };
+    connect(m_toolTabs, &QTabWidget::currentChanged, this, choose);
+    // A click on the tab already chosen chooses it again: after Ctrl+E on the
+    // cash-book tab it brings the ledger back.
+    connect(m_toolTabs, &QTabWidget::tabBarClicked, this, [this, choose](int index) {
+        if (index >= 0 && index == m_toolTabs->currentIndex()) {
+            choose(index);
+        }
+    });
+    return m_toolTabs;
+}
+
+QWidget* MainWindow::createSidePanel() {
+    m_sidePages = new QStackedWidget;
+    m_sidePages->setObjectName(QStringLiteral("PageControl2"));
+    m_sidePages->setMinimumWidth(1);
+
+    auto* accounts = new QWidget;
+    accounts->setObjectName(QStringLiteral("科目指定"));
+    auto* column = new QVBoxLayout(accounts);
+    column->setContentsMargins(2, 2, 2, 2);
+    m_calendar = new CalendarWidget(m_model->calendar());
+    m_calendar->setObjectName(QStringLiteral("calendar"));
+    column->addWidget(m_calendar);
+    column->addWidget(groupLabel(QStringLiteral("科目別集計")));
+    m_accountList = new QListWidget;
+    m_accountList->setObjectName(QStringLiteral("accountList"));
+    column->addWidget(m_accountList, 1);
+    column->addWidget(groupLabel(QStringLiteral("各帳簿別残高")));
+    m_bookGrid = new BookGrid;
+    m_bookGrid->setObjectName(QStringLiteral("NOTESGRID"));
+    m_bookGrid->setMinimumHeight(90);
+    column->addWidget(m_bookGrid);
+    m_sidePages->addWidget(accounts);
+
+    auto* print = new QLabel(QStringLiteral("印刷"));
+    print->setObjectName(QStringLiteral("印刷"));
+    print->setAlignment(Qt::AlignCenter);
+    m_sidePages->addWidget(print);
+
+    connect(m_calendar, &CalendarWidget::dayClicked, this, [this](int cell, bool shift) {
+        run([this, cell, shift] { m_model->calendarDayClicked(cell, shift); });
+    });
+    connect(m_calendar, &CalendarWidget::previousClicked, this,
+            [this] { run([this] { m_model->calendarPrevious(); }); });
+    connect(m_calendar, &CalendarWidget::nextClicked, this,
+            [this] { run([this] { m_model->calendarNext(); }); });
+    connect(m_calendar, &CalendarWidget::todayClicked, this,
+            [this] { run([this] { m_model->calendarToday(); }); });
+    connect(m_accountList, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        const int row = m_accountList->row(item);
+        run([this, row] { m_model->accountListClick(row); });
+    });
+    onEnterKey(m_accountList, [this] {
+        const int row = m_accountList->currentRow();
+        run([this, row] { m_model->accountListClick(row); });
+    });
+    connect(m_calendar, &CalendarWidget::daysStepped, this,
+            [this](int days) { run([this, days] { m_model->calendarStep(days); }); });
+    return m_sidePages;
+}
+
+QWidget* MainWindow::createWorkArea() {
+    m_workPages = new QStackedWidget;
+    m_workPages->setObjectName(QStringLiteral("workPages"));
+
+    auto* ledgerPage = new QWidget;
+    ledgerPage->setObjectName(QStringLiteral("現金出納帳"));
+    auto* column = new QVBoxLayout(ledgerPage);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    m_monthTabs = new QTabBar;
+    m_monthTabs->setObjectName(QStringLiteral("monthTabs"));
+    m_monthTabs->setExpanding(false);
+    column->addWidget(m_monthTabs);
+
+    m_headerBar = new QWidget;
+    m_headerBar->setObjectName(QStringLiteral("headerBar"));
+    m_headerBar->setAutoFillBackground(true);
+    m_headerBar->setFixedHeight(30);
+    auto* header = new QHBoxLayout(m_headerBar);
+    header->setContentsMargins(8, 0, 8, 0);
+    m_bookLabel = new QLabel;
+    m_bookLabel->setObjectName(QStringLiteral("bookLabel"));
+    QFont big = m_bookLabel->font();
+    big.setPointSize(big.pointSize() + 4);
+    big.setBold(true);
+    m_bookLabel->setFont(big);
+    m_titleLabel = new QLabel;
+    m_titleLabel->setObjectName(QStringLiteral("titleLabel"));
+    m_rangeLabel = new QLabel;
+    m_rangeLabel->setObjectName(QStringLiteral("rangeLabel"));
+    header->addWidget(m_bookLabel);
+    header->addSpacing(24);
+    header->addWidget(m_titleLabel);
+    header->addStretch(1);
+    header->addWidget(m_rangeLabel);
+    column->addWidget(m_headerBar);
+
+    m_grid = new LedgerGrid;
+    m_grid->setObjectName(QStringLiteral("AdvStringGrid1"));
+    column->addWidget(m_grid, 1);
+    m_workPages->addWidget(ledgerPage);
+
+    for (const char* name : {"月別一覧表", "印刷プレビュー", "入出金グラフ"}) {
+        auto* page = new QLabel(QString::fromUtf8(name));
+        page->setObjectName(QString::fromUtf8(name));
+        page->setAlignment(Qt::AlignCenter);
+        m_workPages->addWidget(page);
+    }
+
+    connect(m_monthTabs, &QTabBar::currentChanged, this, [this](int k) {
+        if (!m_refreshingTabs) {
+            run([this, k] { m_model->ledger().tabChosen(k); });
+        }
+    });
+    connect(m_monthTabs, &QTabBar::tabBarClicked, this, [this](int k) {
+        if (k >= 0 && k == m_monthTabs->currentIndex()) {
+            run([this, k] { m_model->ledger().tabChosen(k); });
+        }
+    });
+    connect(m_grid, &LedgerGrid::rowDoubleClicked, this, [this](int row) {
+        run([this, row] {
+            m_model->ledger().selectRow(row);
+            m_model->editEntry();
+        });
+    });
+    connect(m_grid, &LedgerGrid::contextMenuRequested, this, [this](int row, const QPoint& pos) {
+        m_model->ledger().selectRow(row);
+        QMenu popup(this);
+        popup.addAction(m_actions.value(QStringLiteral("editRow")));
+        popup.addAction(m_actions.value(QStringLiteral("moveRowDown")));
+        popup.exec(pos);
+    });
+    connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                // Only the user's moves count; a refresh puts the model's row back itself.
+                if (current.isValid() && !m_refreshing) {
+                    m_model->ledger().selectRow(m_grid->selectedRow());
+                }
+            });
+    return m_workPages;
+}
+
+void MainWindow::createStatusBar() {
+    static const int kWidths[] = {60, 120, 40, 380, 60, 160, 60, 40};
+    for (size_t i = 0; i < m_status.size(); ++i) {
+        auto* label = new QLabel;
+        label->setObjectName(QStringLiteral("status%1").arg(i));
+        label->setMinimumWidth(kWidths[i]);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        statusBar()->addWidget(label, i == 3 ? 1 : 0);
+        m_status[i] = label;
+    }
+}
+
+void MainWindow::refreshMonthTabs() {
+    m_refreshingTabs = true;
+    const QStringList captions = m_model->ledger().tabCaptions();
+    while (m_monthTabs->count() > captions.size()) {
+        m_monthTabs->removeTab(m_monthTabs->count() - 1);
+    }
+    for (int i = 0; i < captions.size(); ++i) {
+        if (i < m_monthTabs->count()) {
+            m_monthTabs->setTabText(i, captions[i]);
+        } else {
+            m_monthTabs->addTab(captions[i]);
+        }
+    }
+    m_monthTabs->setCurrentIndex(m_model->ledger().selectedTab());
+    m_refreshingTabs = false;
+}
+
+void MainWindow::refreshBackupMenu() {
+    const BackupMenu& menu = m_model->files().backupMenu();
+    for (int n = 1; n <= BackupMenu::kEntries; ++n) {
+        m_backupActions[static_cast<size_t>(n - 1)]->setText(menu[n].caption);
+    }
+}
+
+void MainWindow::refreshPages() {
+    const auto page = m_model->workPage();
+    m_workPages->setCurrentIndex(static_cast<int>(page));
+    m_sidePages->setCurrentIndex(m_model->sidePage() == MainWindowModel::SidePage::Accounts ? 0
+                                                                                            : 1);
+    const bool sideShown = m_model->sidePanelVisible();
+    if (sideShown == m_sidePages->isHidden()) {
+        // A hidden pane has no width in the splitter: its width is kept here while
+        // it is away, and given back when it returns.
+        if (!sideShown) {
+            m_sideWidth = std::max(1, m_splitter->sizes().value(0));
+        }
+        m_sidePages->setVisible(sideShown);
+        if (sideShown) {
+            const QList<int> sizes = m_splitter->sizes();
+            m_splitter->setSizes({m_sideWidth, std::max(1, sizes.value(1) - m_sideWidth)});
+        }
+    }
+    const bool enabled = m_model->editMenuEnabled();
+    m_menus[1]->setEnabled(enabled);
+    for (QAction* a : m_editActions) {
+        a->setEnabled(enabled);
+    }
+}
+
+void MainWindow::refreshView() {
+    const QScopedValueRollback<bool> refreshing(m_refreshing, true);
+    LedgerModel& ledger = m_model->ledger();
+    const ViewState& state = ledger.state();
+    m_grid->setRows(ledger.rows(), state.redNegatives);
+    m_grid->selectRowAt(ledger.selectedRow());
+    m_titleLabel->setText(ledger.titleLabel());
+    m_rangeLabel->setText(ledger.rangeLabel());
+    m_bookLabel->setText(ledger.bookLabel());
+    QPalette palette = m_headerBar->palette();
+    const QPixmap picture(m_model->folders().installFile(ledger.headerPicture()));
+    palette.setBrush(QPalette::Window,
+                     picture.isNull() ? QBrush(QColor(0xdf, 0xe6, 0xf0)) : QBrush(picture));
+    m_headerBar->setPalette(palette);
+    for (size_t i = 0; i < m_status.size(); ++i) {
+        m_status[i]->setText(m_model->statusPanel(static_cast<int>(i)));
+    }
+    m_bookGrid->setRows(ledger.bookPanel());
+
+    const QStringList& titles = m_model->accountTitles();
+    QStringList shown;
+    for (int i = 0; i < m_accountList->count(); ++i) {
+        shown.append(m_accountList->item(i)->text());
+    }
+    if (shown != titles) {
+        m_accountList->clear();
+        m_accountList->addItems(titles);
+    }
+    if (state.accountFilter.isEmpty()) {
+        m_accountList->clearSelection();
+    }
+    m_dayMode->setChecked(state.dayMode);
+    m_allBooks->setChecked(state.allBooksMode);
+    refreshMonthTabs();
+    m_calendar->refresh();
+    refreshBackupMenu();
+    refreshPages();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!m_prepared) {
+        m_prepared = true;
+        // Once the window stands on the screen, so that the start-up notices appear over it.
+        QTimer::singleShot(0, this, [this] {
+            m_model->ledger().setVisibleRowCount(m_grid->visibleRowCount());
+            m_model->prepareMainWindow();
+            refreshView();
+        });
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (m_model->confirmClose(geometry())) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+    refreshView();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (m_grid) {
+        m_model->ledger().setVisibleRowCount(m_grid->visibleRowCount());
+    }
+}
+
+void MainWindow::beep() {
+    QApplication::beep();
+}
+
+void MainWindow::showLedgerPage() {
+    refreshPages();
+}
+
+void MainWindow::calendarShows(const QDate&) {
+    m_calendar->refresh();
+}
+
+void MainWindow::showEntryDialog(EntryDialogModel& dialog) {
+    EntryDialog window(dialog, this);
+    const QScopedValueRollback<bool> shown(m_entryDialogShown, true);
+    window.exec();
+    refreshView();
+}
+
+void MainWindow::ledgerRefreshed() {
+    // With continuous input the dialog stays open over the window: each entry it
+    // registers shows in the ledger and the book panel at once. Other commands
+    // show their result when they end.
+    if (m_entryDialogShown && !m_refreshing) {
+        refreshView();
+    }
+}
+
+void MainWindow::showBookChoice(BookChoiceModel& dialog) {
+    BookChoiceDialog window(dialog, this);
+    window.exec();
+}
+
+void MainWindow::showBookData(BookDataModel& dialog) {
+    BookDataDialog window(
+        dialog, QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this);
+    window.exec();
+}
+
+void MainWindow::showTitleEditor(TitleEditorModel& editor) {
+    TitleEditorDialog window(
+        editor, QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this);
+    window.exec();
+}
+
+void MainWindow::showTitleMaster(TitleMasterModel& dialog) {
+    TitleMasterDialog window(dialog, this);
+    window.exec();
+}
+
+void MainWindow::showSettingsDialog(SettingsDialogModel& dialog) {
+    SettingsDialog window(dialog, this);
+    window.exec();
+}
+
+Layout MainWindow::currentLayout() const {
+    Layout layout;
+    layout.leftPanelWidth =
+        m_sidePages->isHidden() ? m_sideWidth : std::max(1, m_splitter->sizes().value(0));
+    const QList<int> widths = m_grid->columnWidths();
+    for (int i = 0; i < Layout::kLedgerColumns && i < widths.size(); ++i) {
+        layout.ledgerColumnWidths[static_cast<size_t>(i)] = widths[i];
+    }
+    layout.bookGridWidths = {m_bookGrid->columnWidth(1), m_bookGrid->columnWidth(2)};
+    layout.sidePagesWidth = m_sidePages->width();
+    return layout;
+}
+
+void MainWindow::applyLayout(const Layout& layout) {
+    m_sideWidth = std::max(1, layout.leftPanelWidth);
+    if (!m_sidePages->isHidden()) {
+        const QList<int> sizes = m_splitter->sizes();
+        m_splitter->setSizes({m_sideWidth, std::max(sizes.value(1), 1)});
+    }
+    m_grid->setColumnWidths(
+        QList<int>(layout.ledgerColumnWidths.begin(), layout.ledgerColumnWidths.end()));
+    m_bookGrid->setColumnWidth(1, layout.bookGridWidths[0]);
+    m_bookGrid->setColumnWidth(2, layout.bookGridWidths[1]);
+}
+
+void MainWindow::startProgram(const QString& program) {
+    if (program != QLatin1String("calculator")) {
+        QProcess::startDetached(program, {});
+        return;
+    }
+    // The desktop's own calculator, the first one found.
+    for (const char* name : {"gnome-calculator", "kcalc", "galculator", "xcalc"}) {
+        const QString path = QStandardPaths::findExecutable(QString::fromLatin1(name));
+        if (!path.isEmpty()) {
+            QProcess::startDetached(path, {});
+            return;
+        }
+    }
+}
+
+void MainWindow::openDocument(const QString& path) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+}  // namespace tallyrix

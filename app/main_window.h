@@ -1,0 +1,116 @@
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+#include <QStringList>
+#include <array>
+#include <memory>
+
+#include "app/main_window_model.h"
+#include "core/folders.h"
+
+class QAction;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QSplitter;
+class QStackedWidget;
+class QTabBar;
+class QTabWidget;
+class QCheckBox;
+
+namespace tallyrix {
+
+class BookGrid;
+class CalendarWidget;
+class LedgerGrid;
+class Prompter;
+
+// The main window: shows its model and forwards every command and click to it.
+class MainWindow : public QMainWindow, public MainWindowView {
+    Q_OBJECT
+public:
+    static constexpr int kMinimumWidth = MainWindowModel::kMinimumWidth;
+    static constexpr int kMinimumHeight = MainWindowModel::kMinimumHeight;
+
+    MainWindow(Prompter& prompter, const Folders& folders, const QStringList& arguments,
+               MainWindowModel::Clock clock = &QDateTime::currentDateTime,
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    MainWindowModel& model() { return *m_model; }
+    const QString& commandLineFile() const { return m_model->commandLineFile(); }
+    const Folders& folders() const { return m_model->folders(); }
+    // The action of a command, by its name ("openFile", "newEntry", ...).
+    QAction* action(const QString& name) const { return m_actions.value(name); }
+    QMenu* menu(int index) const;
+    // Re-reads the model into every part of the window.
+    void refreshView();
+
+    // What the model asks of the window.
+    void beep() override;
+    void showLedgerPage() override;
+    void calendarShows(const QDate& date) override;
+    void showEntryDialog(EntryDialogModel& dialog) override;
+    void ledgerRefreshed() override;
+    void showBookChoice(BookChoiceModel& dialog) override;
+    void showBookData(BookDataModel& dialog) override;
+    void showTitleEditor(TitleEditorModel& editor) override;
+    void showTitleMaster(TitleMasterModel& dialog) override;
+    void showSettingsDialog(SettingsDialogModel& dialog) override;
+    Layout currentLayout() const override;
+    void applyLayout(const Layout& layout) override;
+    void startProgram(const QString& program) override;
+    void openDocument(const QString& path) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    QWidget* createToolTabs();
+    QWidget* createSidePanel();
+    QWidget* createWorkArea();
+    void createStatusBar();
+    // Runs a command of the model and shows what it changed.
+    void run(const std::function<void()>& command);
+    void bind(const QString& name, const std::function<void()>& command);
+    void refreshMonthTabs();
+    void refreshBackupMenu();
+    void refreshPages();
+
+    std::unique_ptr<MainWindowModel> m_model;
+    bool m_prepared = false;
+    bool m_refreshingTabs = false;
+    bool m_refreshing = false;
+    bool m_entryDialogShown = false;
+    // The side pane's width when shown; kept while the pane is hidden.
+    int m_sideWidth = 247;
+    QHash<QString, std::function<void()>> m_handlers;
+    QHash<QString, QAction*> m_actions;
+    QList<QAction*> m_editActions;
+    std::array<QAction*, 10> m_backupActions{};
+    QList<QMenu*> m_menus;
+
+    QTabWidget* m_toolTabs = nullptr;
+    QSplitter* m_splitter = nullptr;
+    QStackedWidget* m_sidePages = nullptr;
+    QStackedWidget* m_workPages = nullptr;
+    CalendarWidget* m_calendar = nullptr;
+    QListWidget* m_accountList = nullptr;
+    BookGrid* m_bookGrid = nullptr;
+    QTabBar* m_monthTabs = nullptr;
+    QWidget* m_headerBar = nullptr;
+    QLabel* m_bookLabel = nullptr;
+    QLabel* m_titleLabel = nullptr;
+    QLabel* m_rangeLabel = nullptr;
+    LedgerGrid* m_grid = nullptr;
+    QCheckBox* m_dayMode = nullptr;
+    QCheckBox* m_allBooks = nullptr;
+    std::array<QLabel*, 8> m_status{};
+};
+
+}  // namespace tallyrix
