@@ -1,0 +1,60 @@
+#include "print/print_sources.h"
+
+#include "print/print_list.h"
+
+namespace tallyrix {
+
+LedgerPrintSources::LedgerPrintSources(LedgerModel& ledger, const StartSettings& settings,
+                                       Analysis analysis)
+    : m_ledger(ledger), m_settings(settings), m_analysis(std::move(analysis)) {}
+
+void LedgerPrintSources::writeLedgerPrintList(const QString& path) {
+    const QDate shown = m_ledger.state().selectedDate;
+    if (shown.isValid()) {
+        m_ledger.setStatusPanel(2, shown.toString(u"MM"));
+    }
+    writePrintList(path, ledgerPrintList(m_ledger.rows()));
+}
+
+void LedgerPrintSources::showLedgerMonth(int month) {
+    m_ledger.setStatusPanel(2, QString::number(month));
+    m_ledger.showPeriod(month);
+}
+
+LedgerPrintValues LedgerPrintSources::ledgerValues() const {
+    const Workspace& ws = m_ledger.workspace();
+    const ViewState& s = m_ledger.state();
+    const auto& panels = m_ledger.statusPanels();
+    LedgerPrintValues v;
+    v.bookKind = panels[0];
+    v.bookName = panels[1];
+    v.allBooksMode = s.allBooksMode;
+    v.accountFilter = s.accountFilter;
+    v.usageType = ws.usageType();
+    v.mainTitle = ws.mainTitle();
+    v.startYear = ws.periods.startYear;
+    v.shownYear = panels[6];
+    v.shownMonth = panels[7];
+    v.currentMonth = s.currentMonth;
+    v.companyName = m_settings.companyName;
+    v.negativeInRed = m_settings.negativeInRed;
+    v.today = m_ledger.today();
+    return v;
+}
+
+BalancePrintValues LedgerPrintSources::balanceValues() const {
+    BalancePrintValues v;
+    for (const BookPanelRow& row : m_ledger.bookPanel()) {
+        v.books.push_back({row.caption(), row.balanceText()});
+    }
+    v.titleLabel = m_ledger.titleLabel();
+    v.range = balanceRangeText(periods(), currentMonth());
+    v.totals = m_ledger.totalTexts();
+    return v;
+}
+
+AnalysisFigures LedgerPrintSources::analysis() const {
+    return m_analysis ? m_analysis() : AnalysisFigures{};
+}
+
+}  // namespace tallyrix
