@@ -5,6 +5,7 @@
 
 #include "cli/ledger_command.h"
 #include "cli/render_command.h"
+#include "cli/report_commands.h"
 #include "cli/year_commands.h"
 #include "core/errors.h"
 #include "core/format_settings.h"
@@ -31,6 +32,19 @@ const char kUsage[] =
     "      --png OUT.png [--zoom PERCENT] (the preview at 96 dpi, zoom 5 to 200,\n"
     "      default 100) or --pdf OUT.pdf (the printed page);\n"
     "      --printer-mode: the printer's rules (no preview-only items, its pens)\n"
+    "  compose FILE --report KIND --style STYLE [OPTIONS]\n"
+    "                              the lines of a page composed into a style file,\n"
+    "      then '# page counter N' (0 after the last page): --page N (default 1),\n"
+    "      --book KIND NAME, --month N|ALL, --account T (the ledger shown),\n"
+    "      --paper P (0 plain paper, 1 and 2 the forms), --title T\n"
+    "  print FILE --report KIND --pdf OUT.pdf [OPTIONS]\n"
+    "                              the print run of a report into a PDF file, one\n"
+    "      page a sheet, with the style files of the data folder: the options of\n"
+    "      compose, and --font gothic|mincho, --colour G|B|P|W, --column 1|2,\n"
+    "      --filter all|odd|even; --month ALL without --account prints every month\n"
+    "      Report kinds: 2 cash book (3 with --account), 7 petty-cash book (8),\n"
+    "      9 bank book (10), 5 and 6 monthly table, 20 summary, 30 book balances,\n"
+    "      40 graph\n"
     "  --help, help                show this text\n"
     "\n"
     "Options before the command:\n"
@@ -95,6 +109,12 @@ int runCli(const QStringList& arguments, std::FILE* out, std::FILE* err) {
         }
         if (command == QLatin1String("render")) {
             return runRender(rest, context);
+        }
+        if (command == QLatin1String("compose")) {
+            return runCompose(rest, context);
+        }
+        if (command == QLatin1String("print")) {
+            return runPrint(rest, context);
         }
         return io.fail(QStringLiteral("unknown command '%1' (see --help)").arg(command));
     } catch (const TallyError& error) {

@@ -66,7 +66,8 @@ bool isRenderCommand(const QStringList& arguments) {
     if (arguments.size() >= 2 && arguments[0] == QLatin1String("--today")) {
         i = 2;
     }
-    return i < arguments.size() && arguments[i] == QLatin1String("render");
+    return i < arguments.size() &&
+           (arguments[i] == QLatin1String("render") || arguments[i] == QLatin1String("print"));
 }
 
 int runRender(const QStringList& arguments, const CliContext& context) {

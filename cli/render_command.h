@@ -11,7 +11,7 @@ namespace tallyrix {
 // Needs a QGuiApplication.
 int runRender(const QStringList& arguments, const CliContext& context);
 
-// Whether the command line runs "render", which draws and so needs a
+// Whether the command line runs "render" or "print", which draw and so need a
 // QGuiApplication rather than a QCoreApplication.
 bool isRenderCommand(const QStringList& arguments);
 
