@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <optional>
 
+#include "analysis/monthly_table_model.h"
 #include "cli/opened_year.h"
 #include "core/folders.h"
 #include "core/scripted_prompter.h"
@@ -126,10 +127,36 @@ bool readOptions(const QStringList& args, bool printing, ReportOptions& o, QStri
     return true;
 }
 
-// The monthly account table is computed by the analysis layer; until it is
-// part of the program its reports cannot be composed from a year file.
-bool needsAnalysis(int kind) {
+// The reports of the monthly table page: its book is the page's chosen book.
+bool readsTheTable(int kind) {
     return isTableReport(kind) || kind == report::kSummary || kind == report::kGraph;
+}
+
+// The table page computed as the print command finds it: the book chosen in
+// its chooser and, for the description level, the title opened. Empty when
+// it worked.
+QString computeTable(MonthlyTableModel& table, const ReportOptions& o) {
+    table.enterPage();
+    if (o.book) {
+        const std::vector<TableBookItem>& items = table.books();
+        size_t chosen = 0;
+        for (size_t i = 1; i < items.size() && chosen == 0; ++i) {
+            if (items[i].kind == o.book->kind && items[i].name == o.book->name) {
+                chosen = i;
+            }
+        }
+        if (chosen == 0) {
+            return QStringLiteral("no book %1 %2 in %3").arg(o.book->kind, o.book->name, o.path);
+        }
+        table.chooseBook(static_cast<int>(chosen));
+    }
+    if (o.kind == report::kTableByDescription) {
+        if (o.title.isEmpty()) {
+            return QStringLiteral("report 6 prints the descriptions of a title: give --title T");
+        }
+        table.openTitle(o.title);
+    }
+    return {};
 }
 
 // The ledger as the window would show it when the print command runs: the
@@ -137,7 +164,7 @@ bool needsAnalysis(int kind) {
 QString showLedger(OpenedYear& year, const ReportOptions& o, bool everyMonth) {
     Workspace& ws = year.workspace();
     LedgerModel& view = year.ledger();
-    if (o.book) {
+    if (o.book && !readsTheTable(o.kind)) {
         if (!booksInPanelOrder(ws).contains(*o.book)) {
             return QStringLiteral("no book %1 %2 in %3").arg(o.book->kind, o.book->name, o.path);
         }
@@ -178,9 +205,6 @@ int runCompose(const QStringList& arguments, const CliContext& context) {
     if (!readOptions(arguments, false, o, error)) {
         return io.fail(error);
     }
-    if (needsAnalysis(o.kind)) {
-        return io.fail(QStringLiteral("report %1 needs the monthly account table").arg(o.kind));
-    }
     if (!QFileInfo(o.style).isFile()) {
         return io.fail(QStringLiteral("no style file %1").arg(o.style));
     }
@@ -192,13 +216,24 @@ int runCompose(const QStringList& arguments, const CliContext& context) {
     if (!error.isEmpty()) {
         return io.fail(error);
     }
+    ScriptedPrompter prompter;
+    prompter.setCancelWhenUnscripted(true);
+    MonthlyTableModel table(year.workspace(), prompter);
+    error = computeTable(table, o);
+    if (!error.isEmpty()) {
+        return io.fail(error);
+    }
     const StartSettings settings = dataFolderSettings();
-    LedgerPrintSources sources(year.ledger(), settings);
+    LedgerPrintSources sources(year.ledger(), settings, &table);
     StyleTemplate lines = loadStyleTemplate(o.style);
     upgradeStyleTemplate(lines);
-    const QStringList list =
-        isLedgerReport(o.kind) ? ledgerPrintList(year.ledger().rows()) : QStringList();
-    ScriptedPrompter prompter;
+    QStringList list;
+    if (isLedgerReport(o.kind)) {
+        list = ledgerPrintList(year.ledger().rows());
+    } else if (isTableReport(o.kind)) {
+        list = tablePrintList(analysisFigures(table).grid);
+    }
+    prompter.clear();
     int counter = o.page;
     composeReportPage(lines, o.kind, list, counter, sources, {o.paper, 0}, prompter);
     QString text;
@@ -223,9 +258,6 @@ int runPrint(const QStringList& arguments, const CliContext& context) {
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
         return io.fail(QStringLiteral("print needs a QGuiApplication"));
     }
-    if (needsAnalysis(o.kind)) {
-        return io.fail(QStringLiteral("report %1 needs the monthly account table").arg(o.kind));
-    }
     const Folders folders{installFolder(), dataFolder()};
     if (!QFileInfo(folders.dataFile(QStringLiteral("style"))).isDir()) {
         return io.fail(QStringLiteral("no style folder in the data folder %1").arg(folders.data));
@@ -241,14 +273,22 @@ int runPrint(const QStringList& arguments, const CliContext& context) {
         return io.fail(error);
     }
     installStyleFonts();
-    const StartSettings settings = dataFolderSettings();
-    LedgerPrintSources sources(year.ledger(), settings);
-    PdfPrinter printer(o.pdf);
     ScriptedPrompter prompter;
     prompter.setCancelWhenUnscripted(true);
+    MonthlyTableModel table(year.workspace(), prompter);
+    error = computeTable(table, o);
+    if (!error.isEmpty()) {
+        return io.fail(error);
+    }
+    prompter.clear();
+    const StartSettings settings = dataFolderSettings();
+    LedgerPrintSources sources(year.ledger(), settings, &table);
+    PdfPrinter printer(o.pdf);
     PrintPageModel model(sources, printer, prompter, folders);
     if (isLedgerReport(o.kind)) {
         model.printLedger();
+    } else if (isTableReport(o.kind)) {
+        model.printTable(o.kind == report::kTableByTitle ? 0 : 1);
     } else {
         model.printReportOfKind(o.kind);
     }

@@ -4,20 +4,9 @@
 
 #include "core/errors.h"
 #include "core/line_store.h"
+#include "core/text_helpers.h"
 
 namespace tallyrix {
-
-QString trimBlanks(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first].unicode() <= u' ') {
-        ++first;
-    }
-    while (last > first && text[last - 1].unicode() <= u' ') {
-        --last;
-    }
-    return text.mid(first, last - first);
-}
 
 QStringList ledgerPrintList(const std::vector<LedgerRow>& rows) {
     QStringList lines;

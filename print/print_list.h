@@ -12,9 +12,6 @@ namespace tallyrix {
 // line of ";"-ended fields per row, kept in the data folder between prints.
 inline constexpr char16_t kPrintListFile[] = u"style/listout.dat";
 
-// Blanks and control characters removed at both ends; a full-width blank stays.
-QString trimBlanks(const QString& text);
-
 // The ledger rows as the print list holds them: date;title;description;income;
 // expense;balance; (the amounts trimmed), up to and including the first row
 // marked "*" or "=" (the carry-out or end row).

@@ -4,9 +4,21 @@
 
 namespace tallyrix {
 
+AnalysisFigures analysisFigures(const MonthlyTableModel& model) {
+    AnalysisFigures f;
+    const MonthlyTable& table = model.table();
+    for (int row = 0; row < table.rowCount(); ++row) {
+        f.grid.push_back(table.rowTexts(row));
+    }
+    f.sideCaption = model.sideCaption();
+    f.bookName = model.bookName();
+    f.summary = summaryPrintFigures(model.summary());
+    return f;
+}
+
 LedgerPrintSources::LedgerPrintSources(LedgerModel& ledger, const StartSettings& settings,
-                                       Analysis analysis)
-    : m_ledger(ledger), m_settings(settings), m_analysis(std::move(analysis)) {}
+                                       const MonthlyTableModel* table)
+    : m_ledger(ledger), m_settings(settings), m_table(table) {}
 
 void LedgerPrintSources::writeLedgerPrintList(const QString& path) {
     const QDate shown = m_ledger.state().selectedDate;
@@ -54,7 +66,7 @@ BalancePrintValues LedgerPrintSources::balanceValues() const {
 }
 
 AnalysisFigures LedgerPrintSources::analysis() const {
-    return m_analysis ? m_analysis() : AnalysisFigures{};
+    return m_table ? analysisFigures(*m_table) : AnalysisFigures{};
 }
 
 }  // namespace tallyrix

@@ -2,9 +2,9 @@
 
 #include <QString>
 #include <QStringList>
-#include <functional>
 #include <vector>
 
+#include "analysis/monthly_table_model.h"
 #include "core/start_settings.h"
 #include "ledger/ledger_model.h"
 #include "print/balance_composer.h"
@@ -21,8 +21,11 @@ struct AnalysisFigures {
     std::vector<QStringList> grid;
     QString sideCaption;
     QString bookName;
-    SummaryFigures summary;
+    SummaryPrintFigures summary;
 };
+
+// The table page as it stands after its last computation.
+AnalysisFigures analysisFigures(const MonthlyTableModel& table);
 
 // Where the print page takes the values of its reports from: the ledger and
 // its book panel, the settings, the monthly table and the summary.
@@ -48,13 +51,12 @@ public:
 };
 
 // The sources of the main window and of the command line: a ledger model, the
-// settings, and the monthly table supplied by whoever computes it.
+// settings, and the monthly table page when there is one.
 class LedgerPrintSources : public PrintSources {
 public:
-    using Analysis = std::function<AnalysisFigures()>;
-
-    LedgerPrintSources(LedgerModel& ledger, const StartSettings& settings, Analysis analysis = {});
-    void setAnalysis(Analysis analysis) { m_analysis = std::move(analysis); }
+    LedgerPrintSources(LedgerModel& ledger, const StartSettings& settings,
+                       const MonthlyTableModel* table = nullptr);
+    void setTable(const MonthlyTableModel* table) { m_table = table; }
 
     const PeriodTable& periods() const override { return m_ledger.workspace().periods; }
     int currentMonth() const override { return m_ledger.state().currentMonth; }
@@ -71,7 +73,7 @@ public:
 private:
     LedgerModel& m_ledger;
     const StartSettings& m_settings;
-    Analysis m_analysis;
+    const MonthlyTableModel* m_table;
 };
 
 }  // namespace tallyrix

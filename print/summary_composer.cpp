@@ -15,27 +15,27 @@ enum class Fill { Fitted, Signed };
 
 struct Figure {
     const char16_t* name;
-    QString SummaryMonth::*value;
+    QString SummaryPrintMonth::*value;
     Fill fill;
 };
 
 // The cumulative names come first: "#income01" is also part of "#rincome01".
 const Figure kSummaryFigures[] = {
-    {u"#rincome", &SummaryMonth::cumulativeIncome, Fill::Fitted},
-    {u"#income", &SummaryMonth::income, Fill::Fitted},
-    {u"#rexpense", &SummaryMonth::cumulativeExpense, Fill::Fitted},
-    {u"#expense", &SummaryMonth::expense, Fill::Fitted},
-    {u"#rsagaku", &SummaryMonth::cumulativeDifference, Fill::Signed},
-    {u"#sagaku", &SummaryMonth::difference, Fill::Signed},
+    {u"#rincome", &SummaryPrintMonth::cumulativeIncome, Fill::Fitted},
+    {u"#income", &SummaryPrintMonth::income, Fill::Fitted},
+    {u"#rexpense", &SummaryPrintMonth::cumulativeExpense, Fill::Fitted},
+    {u"#expense", &SummaryPrintMonth::expense, Fill::Fitted},
+    {u"#rsagaku", &SummaryPrintMonth::cumulativeDifference, Fill::Signed},
+    {u"#sagaku", &SummaryPrintMonth::difference, Fill::Signed},
 };
 
 const Figure kGraphFigures[] = {
-    {u"#rinc", &SummaryMonth::cumulativeIncome, Fill::Fitted},
-    {u"#inc", &SummaryMonth::income, Fill::Fitted},
-    {u"#rexp", &SummaryMonth::cumulativeExpense, Fill::Fitted},
-    {u"#exp", &SummaryMonth::expense, Fill::Fitted},
-    {u"#rsag", &SummaryMonth::cumulativeDifference, Fill::Signed},
-    {u"#sag", &SummaryMonth::difference, Fill::Signed},
+    {u"#rinc", &SummaryPrintMonth::cumulativeIncome, Fill::Fitted},
+    {u"#inc", &SummaryPrintMonth::income, Fill::Fitted},
+    {u"#rexp", &SummaryPrintMonth::cumulativeExpense, Fill::Fitted},
+    {u"#exp", &SummaryPrintMonth::expense, Fill::Fitted},
+    {u"#rsag", &SummaryPrintMonth::cumulativeDifference, Fill::Signed},
+    {u"#sag", &SummaryPrintMonth::difference, Fill::Signed},
 };
 
 QString fillFigure(const QString& line, const QString& placeholder, const QString& value, Fill fill,
@@ -45,9 +45,9 @@ QString fillFigure(const QString& line, const QString& placeholder, const QStrin
 }
 
 template <size_t N>
-QString fillMonths(QString s, const Figure (&figures)[N], const SummaryFigures& f, bool red) {
+QString fillMonths(QString s, const Figure (&figures)[N], const SummaryPrintFigures& f, bool red) {
     for (int p = 1; p <= 12; ++p) {
-        const SummaryMonth& m = f.months[static_cast<size_t>(p - 1)];
+        const SummaryPrintMonth& m = f.months[static_cast<size_t>(p - 1)];
         const QString nn = slotNumber(p);
         for (const Figure& figure : figures) {
             s = fillFigure(s, QString::fromUtf16(figure.name) + nn, m.*figure.value, figure.fill,
@@ -60,6 +60,20 @@ QString fillMonths(QString s, const Figure (&figures)[N], const SummaryFigures& 
 }
 
 }  // namespace
+
+SummaryPrintFigures summaryPrintFigures(const SummaryFigures& summary) {
+    SummaryPrintFigures f;
+    for (int p = 1; p <= SummaryFigures::kSlots; ++p) {
+        const SummarySlot& slot = summary.slot(p);
+        f.months[static_cast<size_t>(p - 1)] = {
+            slot.tincome.text, slot.rincome.text, slot.texpenses.text, slot.rexpenses.text,
+            slot.sagaku.text,  slot.rsagaku.text, slot.monthStart,
+        };
+    }
+    f.range = summary.range();
+    f.scaleMaximum = summary.scaleMaximum();
+    return f;
+}
 
 QString fillReportTexts(const QString& line, int reportKind, const ReportTexts& texts, int page,
                         const QString& range) {
@@ -81,9 +95,9 @@ QString fillReportTexts(const QString& line, int reportKind, const ReportTexts& 
     return s;
 }
 
-void composeSummaryPage(StyleTemplate& lines, const SummaryFigures& f, const ReportTexts& texts,
-                        int pageCounter) {
-    const SummaryMonth& year = f.months[11];
+void composeSummaryPage(StyleTemplate& lines, const SummaryPrintFigures& f,
+                        const ReportTexts& texts, int pageCounter) {
+    const SummaryPrintMonth& year = f.months[11];
     const bool red = texts.negativeInRed;
     for (QString& line : lines) {
         if (!line.contains(u'#')) {
@@ -114,7 +128,7 @@ QString graphBarTop(const QString& figure, Amount scaleMaximum) {
     return top.toString();
 }
 
-void composeGraphPage(StyleTemplate& lines, const SummaryFigures& f, const ReportTexts& texts,
+void composeGraphPage(StyleTemplate& lines, const SummaryPrintFigures& f, const ReportTexts& texts,
                       int pageCounter) {
     for (QString& line : lines) {
         if (line.contains(u'#')) {
@@ -123,7 +137,7 @@ void composeGraphPage(StyleTemplate& lines, const SummaryFigures& f, const Repor
         }
     }
     int x = 20;
-    for (const SummaryMonth& m : f.months) {
+    for (const SummaryPrintMonth& m : f.months) {
         lines.append(QStringLiteral("0;0;0;0;rrect;%1;155;%2;%3;0;0;0;実線;12615808;枠;12615808;0;")
                          .arg(x + 2)
                          .arg(x + 10)

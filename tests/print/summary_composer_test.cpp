@@ -31,12 +31,12 @@ StyleTemplate page(const QStringList& texts) {
 }
 
 // April to March; income 500,000 in April, otherwise little.
-SummaryFigures figures() {
-    SummaryFigures f;
+SummaryPrintFigures figures() {
+    SummaryPrintFigures f;
     f.range = QStringLiteral("2015年03月21日～2016年03月20日");
     f.scaleMaximum = Amount::fromYen(1000000);
     for (int p = 1; p <= 12; ++p) {
-        SummaryMonth& m = f.months[static_cast<size_t>(p - 1)];
+        SummaryPrintMonth& m = f.months[static_cast<size_t>(p - 1)];
         const int month = (p + 2) % 12 + 1;
         m.month = QDate(month >= 4 ? 2015 : 2016, month, 1);
         m.income = p == 1 ? QStringLiteral("500,000") : QStringLiteral("0");
