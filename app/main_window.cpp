@@ -57,7 +57,7 @@ MainWindow::MainWindow(Prompter& prompter, const Folders& folders, const QString
                        MainWindowModel::Clock clock, QWidget* parent)
     : QMainWindow(parent),
       m_model(std::make_unique<MainWindowModel>(prompter, folders, arguments, std::move(clock))) {
-    setObjectName(QStringLiteral("fcashlook"));
+    setObjectName(QStringLiteral("mainWindow"));
     m_model->setWindow(this);
     m_model->initWorkspace();
     setWindowTitle(applicationTitle());
@@ -538,7 +538,7 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindow::beep() {
-    QApplication::beep();
+    m_dialogs.beep();
 }
 
 void MainWindow::showLedgerPage() {
@@ -550,9 +550,8 @@ void MainWindow::calendarShows(const QDate&) {
 }
 
 void MainWindow::showEntryDialog(EntryDialogModel& dialog) {
-    EntryDialog window(dialog, this);
     const QScopedValueRollback<bool> shown(m_entryDialogShown, true);
-    window.exec();
+    m_dialogs.showEntryDialog(dialog);
     refreshView();
 }
 
@@ -566,30 +565,23 @@ void MainWindow::ledgerRefreshed() {
 }
 
 void MainWindow::showBookChoice(BookChoiceModel& dialog) {
-    BookChoiceDialog window(dialog, this);
-    window.exec();
+    m_dialogs.showBookChoice(dialog);
 }
 
 void MainWindow::showBookData(BookDataModel& dialog) {
-    BookDataDialog window(
-        dialog, QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this);
-    window.exec();
+    m_dialogs.showBookData(dialog);
 }
 
 void MainWindow::showTitleEditor(TitleEditorModel& editor) {
-    TitleEditorDialog window(
-        editor, QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this);
-    window.exec();
+    m_dialogs.showTitleEditor(editor);
 }
 
 void MainWindow::showTitleMaster(TitleMasterModel& dialog) {
-    TitleMasterDialog window(dialog, this);
-    window.exec();
+    m_dialogs.showTitleMaster(dialog);
 }
 
 void MainWindow::showSettingsDialog(SettingsDialogModel& dialog) {
-    SettingsDialog window(dialog, this);
-    window.exec();
+    m_dialogs.showSettingsDialog(dialog);
 }
 
 Layout MainWindow::currentLayout() const {

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/command_table.h"
+#include "app/dialog_host.h"
 #include "app/main_window_model.h"
 #include "core/folders.h"
 
@@ -90,6 +91,7 @@ private:
     void refreshPages();
 
     std::unique_ptr<MainWindowModel> m_model;
+    DialogHost m_dialogs{this};
     bool m_prepared = false;
     bool m_refreshingTabs = false;
     bool m_refreshing = false;

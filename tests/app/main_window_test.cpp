@@ -382,8 +382,8 @@ TEST_F(OpenYearTest, TheLayoutSavedWithTheSidePaneHiddenKeepsItsWidth) {
 }
 
 TEST_F(OpenYearTest, ToolButtonsRunWhileTheEditMenuIsDisabled) {
-    child<QTabWidget>("toolTabs")->setCurrentIndex(0);  // データファイル
-    window->action(Command::ShowMonthlyTable)->trigger();          // Ctrl+E: the edit menu goes grey
+    child<QTabWidget>("toolTabs")->setCurrentIndex(0);     // データファイル
+    window->action(Command::ShowMonthlyTable)->trigger();  // Ctrl+E: the edit menu goes grey
     ASSERT_FALSE(window->menu(1)->isEnabled());
     EXPECT_FALSE(window->action(Command::EditTitleMaster)->isEnabled());
     QString shown;
