@@ -8,7 +8,7 @@
 
 #include "core/bracket_keys.h"
 #include "core/folders.h"
-#include "core/start_settings.h"
+#include "core/program_settings.h"
 #include "entry/book_choice_model.h"
 #include "entry/entry_commands.h"
 #include "entry/entry_dialog_model.h"
@@ -161,7 +161,7 @@ public:
     CalendarMonth& calendar() { return m_calendar; }
     Holidays& holidays() { return m_holidays; }
     EntryDialogModel& datain() { return m_datain; }
-    const StartSettings& settings() const { return m_settings; }
+    const ProgramSettings& settings() const { return m_settings; }
     const QStringList& accountTitles() const { return m_accountTitles; }
     const Folders& folders() const { return m_folders; }
     Prompter& prompter() { return m_prompter; }
@@ -184,7 +184,7 @@ private:
     std::unique_ptr<Listener> m_listener;
 
     Workspace m_ws;
-    StartSettings m_settings;
+    ProgramSettings m_settings;
     LedgerModel m_ledger;
     LedgerSearch m_search;
     FileCommands m_files;
