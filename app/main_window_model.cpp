@@ -169,8 +169,7 @@ void MainWindowModel::loadAccountTitles() {
 }
 
 void MainWindowModel::loadStartSettings(bool startUp) {
-    m_settings = StartSettings{};
-    readStartSettings(settingsFile(), m_settings);
+    m_settings = readProgramSettings(settingsFile());
     m_ledger.state().redNegatives = m_settings.negativeInRed;
     // The file holds the last file name of the last save or close; the year open
     // now may have come later (from the command line, say), and it stays the last.
@@ -182,10 +181,10 @@ void MainWindowModel::loadStartSettings(bool startUp) {
     if (startUp) {
         const BackupMenu& menu = m_files.backupMenu();
         if (m_commandLineFile.isEmpty()) {
-            if (m_settings.startOption == StartSettings::OpenStartDataFile &&
-                QFileInfo(m_settings.startDataFile).isFile()) {
-                m_files.openYearFile(m_settings.startDataFile);
-            } else if (m_settings.startOption == StartSettings::OpenLastFile &&
+            if (m_settings.startOption == ProgramSettings::OpenStartDataFile &&
+                QFileInfo(m_settings.startFile()).isFile()) {
+                m_files.openYearFile(m_settings.startFile());
+            } else if (m_settings.startOption == ProgramSettings::OpenLastFile &&
                        QFileInfo(menu.lastFileName).isFile()) {
                 m_files.openYearFile(menu.lastFileName);
             }
@@ -337,6 +336,12 @@ void MainWindowModel::saveScreenLayout() {
     saveLayout(m_folders, m_layout, m_prompter);
 }
 
+void MainWindowModel::exit() {
+    if (m_window) {
+        m_window->closeWindow();
+    }
+}
+
 void MainWindowModel::startCalculator() {
     if (m_window) {
         m_window->startProgram(QStringLiteral("calculator"));
@@ -374,7 +379,7 @@ QString MainWindowModel::statusPanel(int index) const {
         case 3:
             return m_ws.currentFilePath;
         case 5:
-            return m_settings.companyName;
+            return m_settings.company();
         default:
             return m_ledger.statusPanels()[static_cast<size_t>(index)];
     }

@@ -187,13 +187,11 @@ QString showLedger(OpenedYear& year, const ReportOptions& o, bool everyMonth) {
     return notices.size() > before ? notices.last() : QString();
 }
 
-StartSettings dataFolderSettings() {
-    StartSettings settings;
+// The company name and the red-negatives option of the data folder's settings.
+ProgramSettings dataFolderSettings() {
     const QString folder = dataFolder();
-    if (!folder.isEmpty()) {
-        readStartSettings(folder + QStringLiteral("/tallyrix.conf"), settings);
-    }
-    return settings;
+    return folder.isEmpty() ? ProgramSettings{}
+                            : readProgramSettings(folder + u'/' + programSettingsFileName());
 }
 
 }  // namespace
@@ -223,7 +221,7 @@ int runCompose(const QStringList& arguments, const CliContext& context) {
     if (!error.isEmpty()) {
         return io.fail(error);
     }
-    const StartSettings settings = dataFolderSettings();
+    const ProgramSettings settings = dataFolderSettings();
     LedgerPrintSources sources(year.ledger(), settings, &table);
     StyleTemplate lines = loadStyleTemplate(o.style);
     upgradeStyleTemplate(lines);
@@ -281,7 +279,7 @@ int runPrint(const QStringList& arguments, const CliContext& context) {
         return io.fail(error);
     }
     prompter.clear();
-    const StartSettings settings = dataFolderSettings();
+    const ProgramSettings settings = dataFolderSettings();
     LedgerPrintSources sources(year.ledger(), settings, &table);
     PdfPrinter printer(o.pdf);
     PrintPageModel model(sources, printer, prompter, folders);

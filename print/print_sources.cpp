@@ -16,7 +16,7 @@ AnalysisFigures analysisFigures(const MonthlyTableModel& model) {
     return f;
 }
 
-LedgerPrintSources::LedgerPrintSources(LedgerModel& ledger, const StartSettings& settings,
+LedgerPrintSources::LedgerPrintSources(LedgerModel& ledger, const ProgramSettings& settings,
                                        const MonthlyTableModel* table)
     : m_ledger(ledger), m_settings(settings), m_table(table) {}
 
@@ -48,7 +48,7 @@ LedgerPrintValues LedgerPrintSources::ledgerValues() const {
     v.shownYear = panels[6];
     v.shownMonth = panels[7];
     v.currentMonth = s.currentMonth;
-    v.companyName = m_settings.companyName;
+    v.companyName = m_settings.company();
     v.negativeInRed = m_settings.negativeInRed;
     v.today = m_ledger.today();
     return v;

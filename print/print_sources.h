@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "analysis/monthly_table_model.h"
-#include "core/start_settings.h"
+#include "core/program_settings.h"
 #include "ledger/ledger_model.h"
 #include "print/balance_composer.h"
 #include "print/ledger_composer.h"
@@ -54,7 +54,7 @@ public:
 // settings, and the monthly table page when there is one.
 class LedgerPrintSources : public PrintSources {
 public:
-    LedgerPrintSources(LedgerModel& ledger, const StartSettings& settings,
+    LedgerPrintSources(LedgerModel& ledger, const ProgramSettings& settings,
                        const MonthlyTableModel* table = nullptr);
     void setTable(const MonthlyTableModel* table) { m_table = table; }
 
@@ -68,11 +68,11 @@ public:
     LedgerPrintValues ledgerValues() const override;
     BalancePrintValues balanceValues() const override;
     AnalysisFigures analysis() const override;
-    QString companyName() const override { return m_settings.companyName; }
+    QString companyName() const override { return m_settings.company(); }
 
 private:
     LedgerModel& m_ledger;
-    const StartSettings& m_settings;
+    const ProgramSettings& m_settings;
     const MonthlyTableModel* m_table;
 };
 

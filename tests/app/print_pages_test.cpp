@@ -71,7 +71,7 @@ protected:
     QString pageLabel() { return in<QLabel>(preview, "pageLabel")->text(); }
 
     LedgerFixture ledger;
-    StartSettings settings;
+    ProgramSettings settings;
     LedgerPrintSources sources;
     TempDir data;
     RecordingPrinter printer;
