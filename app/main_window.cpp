@@ -30,6 +30,8 @@
 #include "app/command_table.h"
 #include "app/enter_key.h"
 #include "app/entry_dialog.h"
+#include "app/print_preview.h"
+#include "app/print_settings_page.h"
 #include "app/settings_dialog.h"
 #include "app/title_master_dialog.h"
 #include "core/app_title.h"
@@ -56,9 +58,13 @@ QLabel* groupLabel(const QString& text) {
 MainWindow::MainWindow(Prompter& prompter, const Folders& folders, const QStringList& arguments,
                        MainWindowModel::Clock clock, QWidget* parent)
     : QMainWindow(parent),
+      m_printer(std::make_unique<QtPrinterService>(this)),
       m_model(std::make_unique<MainWindowModel>(prompter, folders, arguments, std::move(clock))) {
     setObjectName(QStringLiteral("mainWindow"));
     m_model->setWindow(this);
+    m_model->setPrinter(*m_printer);
+    m_printPages = std::make_unique<PrintPages>(
+        *m_model->printPage(), [this](const std::function<void()>& command) { run(command); });
     m_model->initWorkspace();
     setWindowTitle(applicationTitle());
     setMinimumSize(kMinimumWidth, kMinimumHeight);
@@ -287,10 +293,7 @@ QWidget* MainWindow::createSidePanel() {
     column->addWidget(m_bookGrid);
     m_sidePages->addWidget(accounts);
 
-    auto* print = new QLabel(QStringLiteral("印刷"));
-    print->setObjectName(QStringLiteral("印刷"));
-    print->setAlignment(Qt::AlignCenter);
-    m_sidePages->addWidget(print);
+    m_sidePages->addWidget(m_printPages->settingsPage());
 
     connect(m_calendar, &CalendarWidget::dayClicked, this, [this](int cell, bool shift) {
         run([this, cell, shift] { m_model->calendarDayClicked(cell, shift); });
@@ -357,6 +360,10 @@ QWidget* MainWindow::createWorkArea() {
     m_workPages->addWidget(ledgerPage);
 
     for (const char* name : {"月別一覧表", "印刷プレビュー", "入出金グラフ"}) {
+        if (QString::fromUtf8(name) == u"印刷プレビュー") {
+            m_workPages->addWidget(m_printPages->preview());
+            continue;
+        }
         auto* page = new QLabel(QString::fromUtf8(name));
         page->setObjectName(QString::fromUtf8(name));
         page->setAlignment(Qt::AlignCenter);
@@ -505,6 +512,9 @@ void MainWindow::refreshView() {
     refreshMonthTabs();
     m_calendar->refresh();
     refreshBackupMenu();
+    if (m_model->workPage() == MainWindowModel::WorkPage::PrintPreview) {
+        m_printPages->refresh();
+    }
     refreshPages();
 }
 

@@ -9,6 +9,8 @@
 #include "app/command_table.h"
 #include "app/dialog_host.h"
 #include "app/main_window_model.h"
+#include "app/print_pages.h"
+#include "app/qt_printer_service.h"
 #include "core/folders.h"
 
 class QAction;
@@ -90,7 +92,10 @@ private:
     void refreshBackupMenu();
     void refreshPages();
 
+    // The printers outlive the model whose print page prints on them.
+    std::unique_ptr<QtPrinterService> m_printer;
     std::unique_ptr<MainWindowModel> m_model;
+    std::unique_ptr<PrintPages> m_printPages;
     DialogHost m_dialogs{this};
     bool m_prepared = false;
     bool m_refreshingTabs = false;

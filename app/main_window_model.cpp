@@ -9,6 +9,7 @@
 #include "core/prompter.h"
 #include "ledger/balances.h"
 #include "ledger/periods.h"
+#include "print/report_kind.h"
 #include "yearfile/backup_menu.h"
 
 namespace tallyrix {
@@ -122,7 +123,8 @@ MainWindowModel::MainWindowModel(Prompter& prompter, Folders folders, QStringLis
           [this] { return m_clock().date(); }),
       m_chooser(m_ledger, prompter, *m_listener),
       m_datain(m_ledger, prompter, m_folders, m_holidays, *m_listener),
-      m_entry(m_ledger, m_search, prompter, m_datain, *m_listener) {
+      m_entry(m_ledger, m_search, prompter, m_datain, *m_listener),
+      m_printSources(m_ledger, m_settings) {
     m_ledger.setListener(m_listener.get());
     m_ledger.setBookChooser(&m_chooser);
 }
@@ -264,6 +266,56 @@ void MainWindowModel::toolTabChanged(ToolTab tab) {
 void MainWindowModel::showMonthlyTable() {
     m_workPage = WorkPage::MonthlyTable;
     m_editMenuEnabled = false;
+}
+
+void MainWindowModel::setPrinter(PrinterService& printer) {
+    m_print = std::make_unique<PrintPageModel>(m_printSources, printer, m_prompter, m_folders);
+}
+
+void MainWindowModel::setMonthlyTable(const MonthlyTableModel* table) {
+    m_table = table;
+    m_printSources.setTable(table);
+}
+
+void MainWindowModel::showPrintPages() {
+    m_workPage = WorkPage::PrintPreview;
+    m_sidePage = SidePage::Print;
+    m_editMenuEnabled = false;
+}
+
+void MainWindowModel::printLedger() {
+    if (m_print) {
+        showPrintPages();
+        m_print->printLedger();
+    }
+}
+
+void MainWindowModel::printBalances() {
+    if (m_print) {
+        showPrintPages();
+        m_print->printReportOfKind(report::kBalances);
+    }
+}
+
+void MainWindowModel::printTable() {
+    if (m_print && m_table) {
+        m_print->printTable(m_table->level() == TableLevel::Accounts ? 0 : 1);
+        showPrintPages();
+    }
+}
+
+void MainWindowModel::printSummary() {
+    if (m_print && m_table) {
+        showPrintPages();
+        m_print->printReportOfKind(report::kSummary);
+    }
+}
+
+void MainWindowModel::printGraph() {
+    if (m_print && m_table) {
+        showPrintPages();
+        m_print->printReportOfKind(report::kGraph);
+    }
 }
 
 void MainWindowModel::calendarPrevious() {

@@ -17,6 +17,8 @@
 #include "ledger/holidays.h"
 #include "ledger/ledger_model.h"
 #include "ledger/ledger_search.h"
+#include "print/print_page_model.h"
+#include "print/print_sources.h"
 #include "settings/layout.h"
 #include "settings/settings_dialog_model.h"
 #include "yearfile/file_commands.h"
@@ -127,17 +129,28 @@ public:
     void saveScreenLayout();
     // "終了(&X)": the window closes through its close guard.
     void exit();
-    // The monthly table, the graph, the CSV export and printing: their pages
-    // show nothing yet.
+    // The monthly table, the graph and the CSV export: their pages show nothing yet.
     void computeTable() {}
     void tableBack() {}
     void showGraph() {}
     void exportCsv() {}
-    void printLedger() {}
-    void printBalances() {}
-    void printTable() {}
-    void printSummary() {}
-    void printGraph() {}
+    // The print commands: the preview and the print page come to the front,
+    // the edit menu turns grey, and the print page opens for the report.
+    // "出納帳印刷": the ledger as shown, the report of its book.
+    void printLedger();
+    // "帳簿残高印刷".
+    void printBalances();
+    // "印刷", "入出金集計表印刷", "入出金グラフ印刷" of the monthly table page:
+    // only once the window has a table page to print from.
+    void printTable();
+    void printSummary();
+    void printGraph();
+    // The printers the print page prints on; until the window gives them the
+    // print commands do nothing.
+    void setPrinter(PrinterService& printer);
+    PrintPageModel* printPage() { return m_print.get(); }
+    // The table page the table, summary and graph prints read.
+    void setMonthlyTable(const MonthlyTableModel* table);
     // The side pane was dragged; it never closes completely.
     int splitterMoved(int leftWidth) const { return std::max(leftWidth, 1); }
 
@@ -174,6 +187,7 @@ private:
     class Listener;
     void loadAccountTitles();
     void loadLayoutIntoWindow();
+    void showPrintPages();
     QString settingsFile() const { return m_folders.dataFile(QStringLiteral("tallyrix.conf")); }
 
     Prompter& m_prompter;
@@ -196,6 +210,9 @@ private:
     DialogBookChooser m_chooser;
     EntryDialogModel m_datain;
     EntryCommands m_entry;
+    LedgerPrintSources m_printSources;
+    std::unique_ptr<PrintPageModel> m_print;
+    const MonthlyTableModel* m_table = nullptr;
 
     QString m_commandLineFile;
     ToolTab m_toolTab = ToolTab::CashBook;

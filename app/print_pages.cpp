@@ -5,20 +5,19 @@
 
 namespace tallyrix {
 
-PrintPages::PrintPages(PrintSources& sources, Prompter& prompter, const Folders& folders,
-                       QWidget* dialogParent, Run run)
-    : m_printer(dialogParent), m_model(sources, m_printer, prompter, folders) {
-    m_settings = new PrintSettingsPage(m_model, run);
-    m_preview = new PrintPreviewWidget(m_model, run);
+PrintPages::PrintPages(PrintPageModel& model, const Run& run)
+    : m_model(model),
+      m_settings(new PrintSettingsPage(model, run)),
+      m_preview(new PrintPreviewWidget(model, run)) {
     m_model.setView(this);
 }
 
-// The widgets belong to the window's pages, which delete them.
+// The widgets belong to the window's page stacks, which delete them.
 PrintPages::~PrintPages() {
     m_model.setView(nullptr);
 }
 
-void PrintPages::printPageChanged() {
+void PrintPages::refresh() {
     m_settings->refresh();
     m_preview->refresh();
 }

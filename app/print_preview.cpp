@@ -59,6 +59,8 @@ PrintPreviewWidget::PrintPreviewWidget(PrintPageModel& model,
                                        QWidget* parent)
     : QWidget(parent), m_model(model), m_run(std::move(run)) {
     setObjectName(QStringLiteral("印刷プレビュー"));
+    // Its buttons never make the work area wider than the window gives it.
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);

@@ -523,3 +523,40 @@ TEST_F(OpenYearTest, TheCashBookToolTabBringsTheLedgerBackAfterCtrlE) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(OpenYearTest, ThePrintCommandsOpenThePrintPageAndThePreview) {
+    QDir().mkpath(folders.dataFile("style"));
+    QFile::copy(fixture("print/compose/ledger_rows4.sle"),
+                folders.dataFile("style/A4現金出納帳_月分1_ゴシックG.sle"));
+    window->action(Command::PrintLedger)->trigger();
+    EXPECT_EQ(child<QStackedWidget>("workPages")->currentWidget()->objectName(),
+              QStringLiteral("印刷プレビュー"));
+    EXPECT_EQ(child<QStackedWidget>("PageControl2")->currentWidget()->objectName(),
+              QStringLiteral("印刷"));
+    EXPECT_FALSE(window->menu(1)->isEnabled());
+    PrintPageModel* print = model().printPage();
+    ASSERT_NE(print, nullptr);
+    EXPECT_EQ(print->state().reportKind, 2);
+    EXPECT_EQ(print->state().stylePath, folders.dataFile("style/A4現金出納帳_月分1_ゴシックG.sle"));
+    EXPECT_TRUE(QFile::exists(folders.dataFile("style/listout.dat")));
+    EXPECT_TRUE(prompter.records().empty());
+
+    // The cash-book tab brings the ledger and the edit menu back.
+    child<QTabWidget>("toolTabs")->setCurrentIndex(0);
+    child<QTabWidget>("toolTabs")->setCurrentIndex(1);
+    EXPECT_EQ(child<QStackedWidget>("workPages")->currentWidget()->objectName(),
+              QStringLiteral("現金出納帳"));
+    EXPECT_TRUE(window->menu(1)->isEnabled());
+
+    // A report whose style is missing asks for one; cancelled, the page stays blank.
+    prompter.answerText(std::nullopt);
+    window->action(Command::PrintBalances)->trigger();
+    EXPECT_EQ(print->state().reportKind, 30);
+    ASSERT_EQ(prompter.records().size(), 1u);
+    EXPECT_EQ(prompter.records()[0].kind, ScriptedPrompter::Kind::OpenFile);
+    EXPECT_EQ(print->page(), QStringList{"header;Ver1.1;0;0;0;0;401;100;"});
+}
+
+}  // namespace
