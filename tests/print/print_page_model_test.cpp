@@ -402,3 +402,23 @@ TEST(PrintPagePdf, ThePdfEntryAsksForItsFileAndWritesEverySheet) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(PrintPageTest, OlderStylesGetTheirSecondTextPointBeforeTheyAreComposed) {
+    // A Ver1.0 text item has no x2, y2: its type size is field 13, its colour field 17.
+    writeStyle(
+        "A4現金出納帳_月分1_ゴシックG.sle",
+        {QStringLiteral("header;Ver1.0;0;0;9;0;0;100;0;0;0;0;0;;"),
+         QStringLiteral("1;0;0;0;data;0.0001;0;0;0;0;0;ＭＳ 明朝;8;標準;0;0;0;#maxline=3;0;0;"),
+         QStringLiteral("1;0;0;0;data;10;20;0;0;0;0;ＭＳ 明朝;10;標準;0;0;0;#if_01;0;0;")});
+    sources.rowsOfMonth[4] = 1;
+    model.printLedger();
+    const QString line = model.page()[2];
+    EXPECT_EQ(field(line, 8), QStringLiteral("10"));
+    EXPECT_EQ(field(line, 9), QStringLiteral("20"));
+    EXPECT_EQ(field(line, 20), QStringLiteral("1,000"));
+    EXPECT_EQ(model.page()[0].left(14), QStringLiteral("header;Ver1.1;"));
+}
+
+}  // namespace
