@@ -73,7 +73,7 @@ MainWindow::MainWindow(Prompter& prompter, const Folders& folders, const QString
     layout->setSpacing(2);
     layout->addWidget(createToolTabs());
     m_splitter = new QSplitter(Qt::Horizontal, central);
-    m_splitter->setObjectName(QStringLiteral("Splitter1"));
+    m_splitter->setObjectName(QStringLiteral("splitter"));
     m_splitter->addWidget(createSidePanel());
     m_splitter->addWidget(createWorkArea());
     m_splitter->setStretchFactor(1, 1);
@@ -266,7 +266,7 @@ QWidget* MainWindow::createToolTabs() {
 
 QWidget* MainWindow::createSidePanel() {
     m_sidePages = new QStackedWidget;
-    m_sidePages->setObjectName(QStringLiteral("PageControl2"));
+    m_sidePages->setObjectName(QStringLiteral("sidePages"));
     m_sidePages->setMinimumWidth(1);
 
     auto* accounts = new QWidget;
@@ -282,7 +282,7 @@ QWidget* MainWindow::createSidePanel() {
     column->addWidget(m_accountList, 1);
     column->addWidget(groupLabel(QStringLiteral("各帳簿別残高")));
     m_bookGrid = new BookGrid;
-    m_bookGrid->setObjectName(QStringLiteral("NOTESGRID"));
+    m_bookGrid->setObjectName(QStringLiteral("bookPanel"));
     m_bookGrid->setMinimumHeight(90);
     column->addWidget(m_bookGrid);
     m_sidePages->addWidget(accounts);
@@ -352,7 +352,7 @@ QWidget* MainWindow::createWorkArea() {
     column->addWidget(m_headerBar);
 
     m_grid = new LedgerGrid;
-    m_grid->setObjectName(QStringLiteral("AdvStringGrid1"));
+    m_grid->setObjectName(QStringLiteral("ledgerGrid"));
     column->addWidget(m_grid, 1);
     m_workPages->addWidget(ledgerPage);
 
