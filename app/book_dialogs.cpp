@@ -48,7 +48,7 @@ BookChoiceDialog::BookChoiceDialog(BookChoiceModel& model, QWidget* parent)
       m_add(button(QStringLiteral("新規追加"), QStringLiteral("addButton"), this)),
       m_select(button(QStringLiteral("選　択"), QStringLiteral("selectButton"), this)),
       m_cancel(button(QStringLiteral("キャンセル"), QStringLiteral("cancelButton"), this)) {
-    setObjectName(QStringLiteral("notesSelect"));
+    setObjectName(QStringLiteral("bookChoice"));
 
     m_grid->setObjectName(QStringLiteral("bookGrid"));
     applyGridLook(*m_grid, kRowHeight);
@@ -142,7 +142,7 @@ BookDataDialog::BookDataDialog(BookDataModel& model, QWidget* parent)
       m_balance(new NumericEdit(this)),
       m_execute(button(BookDataModel::executeCaption(), QStringLiteral("executeButton"), this)),
       m_cancel(button(BookDataModel::cancelCaption(), QStringLiteral("cancelButton"), this)) {
-    setObjectName(QStringLiteral("noteData"));
+    setObjectName(QStringLiteral("bookData"));
     setWindowTitle(applicationTitle());
 
     m_name->setObjectName(QStringLiteral("name"));

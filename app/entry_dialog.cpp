@@ -112,7 +112,7 @@ void showAmount(NumericEdit* edit, const QString& unread, Amount amount) {
 
 EntryDialog::EntryDialog(EntryDialogModel& model, QWidget* parent)
     : ModelDialog(parent), m_model(model), m_guard(new PreeditGuard(this)) {
-    setObjectName(QStringLiteral("datain"));
+    setObjectName(QStringLiteral("entryDialog"));
     setWindowTitle(applicationTitle());
 
     auto* top = new QHBoxLayout;

@@ -79,7 +79,7 @@ MainWindow::MainWindow(Prompter& prompter, const Folders& folders, const QString
     layout->setSpacing(2);
     layout->addWidget(createToolTabs());
     m_splitter = new QSplitter(Qt::Horizontal, central);
-    m_splitter->setObjectName(QStringLiteral("Splitter1"));
+    m_splitter->setObjectName(QStringLiteral("splitter"));
     m_splitter->addWidget(createSidePanel());
     m_splitter->addWidget(createWorkArea());
     m_splitter->setStretchFactor(1, 1);
@@ -272,7 +272,7 @@ QWidget* MainWindow::createToolTabs() {
 
 QWidget* MainWindow::createSidePanel() {
     m_sidePages = new QStackedWidget;
-    m_sidePages->setObjectName(QStringLiteral("PageControl2"));
+    m_sidePages->setObjectName(QStringLiteral("sidePages"));
     m_sidePages->setMinimumWidth(1);
 
     auto* accounts = new QWidget;
@@ -288,7 +288,7 @@ QWidget* MainWindow::createSidePanel() {
     column->addWidget(m_accountList, 1);
     column->addWidget(groupLabel(QStringLiteral("各帳簿別残高")));
     m_bookGrid = new BookGrid;
-    m_bookGrid->setObjectName(QStringLiteral("NOTESGRID"));
+    m_bookGrid->setObjectName(QStringLiteral("bookPanel"));
     m_bookGrid->setMinimumHeight(90);
     column->addWidget(m_bookGrid);
     m_sidePages->addWidget(accounts);
@@ -355,7 +355,7 @@ QWidget* MainWindow::createWorkArea() {
     column->addWidget(m_headerBar);
 
     m_grid = new LedgerGrid;
-    m_grid->setObjectName(QStringLiteral("AdvStringGrid1"));
+    m_grid->setObjectName(QStringLiteral("ledgerGrid"));
     column->addWidget(m_grid, 1);
     m_workPages->addWidget(ledgerPage);
 
@@ -490,8 +490,9 @@ void MainWindow::refreshView() {
     palette.setBrush(QPalette::Window,
                      picture.isNull() ? QBrush(QColor(0xdf, 0xe6, 0xf0)) : QBrush(picture));
     m_headerBar->setPalette(palette);
+    const QStringList panels = m_model->statusPanels().inOrder();
     for (size_t i = 0; i < m_status.size(); ++i) {
-        m_status[i]->setText(m_model->statusPanel(static_cast<int>(i)));
+        m_status[i]->setText(panels.value(static_cast<qsizetype>(i)));
     }
     m_bookGrid->setRows(ledger.bookPanel());
 

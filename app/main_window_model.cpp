@@ -199,8 +199,8 @@ void MainWindowModel::loadStartSettings(bool startUp) {
 void MainWindowModel::prepareMainWindow() {
     m_ws.periods.usageType = kBusinessUsage;
     m_ws.currentBook = m_ws.mainBook();
-    m_ledger.setStatusPanel(0, cashKind());
-    m_ledger.setStatusPanel(1, m_ws.mainTitle());
+    m_ledger.status().bookKind = cashKind();
+    m_ledger.status().bookName = m_ws.mainTitle();
     m_files.backupMenu().lastFileName.clear();
     m_ws.periods.startMonth = 1;
     m_ws.periods.asRead = {};
@@ -426,15 +426,14 @@ void MainWindowModel::calendarDayClicked(int cell, bool shift) {
     }
 }
 
-QString MainWindowModel::statusPanel(int index) const {
-    switch (index) {
-        case 3:
-            return m_ws.currentFilePath;
-        case 5:
-            return m_settings.company();
-        default:
-            return m_ledger.statusPanels()[static_cast<size_t>(index)];
-    }
+StatusPanels MainWindowModel::statusPanels() const {
+    const LedgerStatus& ledger = m_ledger.status();
+    return {ledger.bookKind, ledger.bookName,      ledger.tabMonth, m_ws.currentFilePath,
+            ledger.progress, m_settings.company(), ledger.year,     ledger.month};
+}
+
+QStringList StatusPanels::inOrder() const {
+    return {bookKind, bookName, tabMonth, filePath, progress, companyName, year, month};
 }
 
 }  // namespace tallyrix

@@ -29,6 +29,19 @@ namespace tallyrix {
 
 class Prompter;
 
+// The eight panels of the main window's status line.
+struct StatusPanels {
+    QString bookKind;
+    QString bookName;
+    QString tabMonth;
+    QString filePath;
+    QString progress;
+    QString companyName;
+    QString year;
+    QString month;
+    QStringList inOrder() const;
+};
+
 // The main window as its model sees it: what only a window can do.
 class MainWindowView : public LedgerView,
                        public EntryDialogView,
@@ -180,8 +193,8 @@ public:
     Prompter& prompter() { return m_prompter; }
     const Layout& layout() const { return m_layout; }
     const QString& commandLineFile() const { return m_commandLineFile; }
-    // The status line: panels 0..7, the file path and company name included.
-    QString statusPanel(int index) const;
+    // The status line, left to right.
+    StatusPanels statusPanels() const;
 
 private:
     class Listener;

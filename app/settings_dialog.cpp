@@ -68,7 +68,7 @@ void setDate(QDateEdit* edit, const QDate& date) {
 
 SettingsDialog::SettingsDialog(SettingsDialogModel& model, QWidget* parent)
     : ModelDialog(parent), m_model(model) {
-    setObjectName(QStringLiteral("clconfig"));
+    setObjectName(QStringLiteral("settingsDialog"));
     setWindowTitle(m_model.windowTitle());
 
     auto* left = new QVBoxLayout;
@@ -100,25 +100,25 @@ QWidget* SettingsDialog::createGeneralSettings() {
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    QGroupBox* usage = group(QStringLiteral("使用タイプ"), QStringLiteral("opt1"), panel);
+    QGroupBox* usage = group(QStringLiteral("使用タイプ"), QStringLiteral("usageType"), panel);
     auto* usageLayout = new QHBoxLayout(usage);
-    m_usageType = choices(SettingsDialogModel::usageTypeChoices(), QStringLiteral("opt1"), usage,
-                          usageLayout);
+    m_usageType = choices(SettingsDialogModel::usageTypeChoices(), QStringLiteral("usageType"),
+                          usage, usageLayout);
     usageLayout->addStretch();
     layout->addWidget(usage);
 
     QGroupBox* start =
-        group(QStringLiteral("起動時オプション"), QStringLiteral("start_opt_1"), panel);
+        group(QStringLiteral("起動時オプション"), QStringLiteral("startOption"), panel);
     auto* startLayout = new QVBoxLayout(start);
     m_startOption = choices(SettingsDialogModel::startOptionChoices(),
-                            QStringLiteral("start_opt_1"), start, startLayout);
+                            QStringLiteral("startOption"), start, startLayout);
     layout->addWidget(start);
 
     QGroupBox* file =
         group(QStringLiteral("起動時に読み込むデ－タ"), QStringLiteral("wdirGroup"), panel);
     m_startDataFile = new QLineEdit(file);
-    m_startDataFile->setObjectName(QStringLiteral("wdir"));
-    m_browse = button(QStringLiteral("指　定"), QStringLiteral("Button3"), file);
+    m_startDataFile->setObjectName(QStringLiteral("startDataFile"));
+    m_browse = button(QStringLiteral("指　定"), QStringLiteral("chooseStartDataFileButton"), file);
     auto* fileLayout = new QHBoxLayout(file);
     fileLayout->addWidget(m_startDataFile, 1);
     fileLayout->addWidget(m_browse);
@@ -126,7 +126,7 @@ QWidget* SettingsDialog::createGeneralSettings() {
 
     QGroupBox* company = group(QStringLiteral("会社名"), QStringLiteral("companyGroup"), panel);
     m_companyName = new QLineEdit(company);
-    m_companyName->setObjectName(QStringLiteral("company_name"));
+    m_companyName->setObjectName(QStringLiteral("companyName"));
     // Company names are typed in Japanese.
     m_companyName->setAttribute(Qt::WA_InputMethodEnabled);
     auto* companyLayout = new QHBoxLayout(company);
@@ -135,18 +135,18 @@ QWidget* SettingsDialog::createGeneralSettings() {
 
     QGroupBox* balance = group(QStringLiteral("残高表示"), QStringLiteral("balanceGroup"), panel);
     m_negativeInRed = new QCheckBox(QStringLiteral("残高の－を赤で表示する"), balance);
-    m_negativeInRed->setObjectName(QStringLiteral("opt2"));
+    m_negativeInRed->setObjectName(QStringLiteral("negativeInRed"));
     auto* balanceLayout = new QHBoxLayout(balance);
     balanceLayout->addWidget(m_negativeInRed);
     layout->addWidget(balance);
 
     // Kept only so that the file's values are written back; never shown.
     m_fontType = new QComboBox(panel);
-    m_fontType->setObjectName(QStringLiteral("opt3"));
+    m_fontType->setObjectName(QStringLiteral("fontType"));
     m_fontType->addItems(SettingsDialogModel::fontTypeChoices());
     m_fontType->hide();
     m_fontSize = new QComboBox(panel);
-    m_fontSize->setObjectName(QStringLiteral("font_pt"));
+    m_fontSize->setObjectName(QStringLiteral("fontSize"));
     m_fontSize->addItems(SettingsDialogModel::fontSizeChoices());
     m_fontSize->hide();
     return panel;
@@ -162,7 +162,7 @@ QWidget* SettingsDialog::createStartSettings() {
     m_startMonth = new QButtonGroup(months);
     for (int month = 1; month <= 12; ++month) {
         auto* radio = new QRadioButton(QString::number(month) + QStringLiteral("月"), months);
-        radio->setObjectName(QStringLiteral("month_%1").arg(month));
+        radio->setObjectName(QStringLiteral("startMonth%1").arg(month));
         m_startMonth->addButton(radio, month);
         monthLayout->addWidget(radio, (month - 1) / 6, (month - 1) % 6);
     }
@@ -170,7 +170,7 @@ QWidget* SettingsDialog::createStartSettings() {
 
     QGroupBox* year = group(QStringLiteral("開始年"), QStringLiteral("startYearGroup"), panel);
     m_startYear = new QSpinBox(year);
-    m_startYear->setObjectName(QStringLiteral("NValEdit2"));
+    m_startYear->setObjectName(QStringLiteral("startYear"));
     m_startYear->setAccessibleName(QStringLiteral("開始月年度"));
     m_startYear->setButtonSymbols(QAbstractSpinBox::NoButtons);
     m_startYear->setRange(1, SettingsDialogModel::kMaxYearDigitsValue);
@@ -180,7 +180,7 @@ QWidget* SettingsDialog::createStartSettings() {
 
     QGroupBox* balance = group(QStringLiteral("開始月残高"), QStringLiteral("openingGroup"), panel);
     m_openingBalance = new NumericEdit(balance);
-    m_openingBalance->setObjectName(QStringLiteral("NValEdit1"));
+    m_openingBalance->setObjectName(QStringLiteral("openingBalance"));
     m_openingBalance->setAccessibleName(QStringLiteral("開始月残高"));
     m_openingBalance->setMaxDigits(9);
     auto* balanceLayout = new QHBoxLayout(balance);
@@ -204,14 +204,14 @@ QWidget* SettingsDialog::createPeriods() {
     for (int n = 1; n <= 12; ++n) {
         PeriodControls& c = m_periods[static_cast<size_t>(n)];
         c.caption = new QLabel(rows);
-        c.caption->setObjectName(QStringLiteral("p%1").arg(n));
+        c.caption->setObjectName(QStringLiteral("periodCaption%1").arg(n));
         c.caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        c.start = dateEdit(QStringLiteral("s%1").arg(n), rows);
+        c.start = dateEdit(QStringLiteral("periodStart%1").arg(n), rows);
         c.to = new QLabel(QStringLiteral("～"), rows);
         c.to->setAlignment(Qt::AlignCenter);
-        c.end = dateEdit(QStringLiteral("e%1").arg(n), rows);
+        c.end = dateEdit(QStringLiteral("periodEnd%1").arg(n), rows);
         c.lock = new QCheckBox(QStringLiteral("Lock"), rows);
-        c.lock->setObjectName(QStringLiteral("l%1").arg(n));
+        c.lock->setObjectName(QStringLiteral("periodLock%1").arg(n));
         dateWidth = std::max(dateWidth, c.start->sizeHint().width() + 8);
     }
     const int toWidth = fontMetrics().horizontalAdvance(QStringLiteral("～")) + 8;
@@ -233,8 +233,10 @@ QWidget* SettingsDialog::createPeriods() {
     }
     rows->setFixedSize(lockX + kLockWidth, 11 * SettingsDialogModel::kRowSpacing + kRowHeight);
 
-    m_monthEnd = button(QStringLiteral("自動設定（月末締）"), QStringLiteral("Button1"), box);
-    m_fromStartMonth = button(QStringLiteral("自動設定(任意)"), QStringLiteral("Button2"), box);
+    m_monthEnd =
+        button(QStringLiteral("自動設定（月末締）"), QStringLiteral("autoSetMonthEndsButton"), box);
+    m_fromStartMonth = button(QStringLiteral("自動設定(任意)"),
+                              QStringLiteral("autoSetFromClosingDayButton"), box);
     auto* autoButtons = new QHBoxLayout;
     autoButtons->addStretch();
     autoButtons->addWidget(m_monthEnd);
@@ -248,8 +250,8 @@ QWidget* SettingsDialog::createPeriods() {
 }
 
 void SettingsDialog::createButtons() {
-    m_apply = button(QStringLiteral("適用(&A)"), QStringLiteral("Button4"), this);
-    m_close = button(QStringLiteral("閉じる"), QStringLiteral("Button5"), this);
+    m_apply = button(QStringLiteral("適用(&A)"), QStringLiteral("applyButton"), this);
+    m_close = button(QStringLiteral("閉じる"), QStringLiteral("closeButton"), this);
     for (QPushButton* b : {m_apply, m_close}) {
         b->setMinimumWidth(96);
     }
@@ -387,19 +389,10 @@ void SettingsDialog::refreshPeriods() {
         setTabOrder(previous, next);
         previous = next;
     };
+    // The model names the controls in their order.
     for (const QString& name : m_model.tabOrder()) {
-        const int n = QStringView(name).mid(1).toInt();
-        const PeriodControls& c = m_periods[static_cast<size_t>(n)];
-        switch (name.front().unicode()) {
-            case u's':
-                chain(c.start);
-                break;
-            case u'e':
-                chain(c.end);
-                break;
-            default:
-                chain(c.lock);
-                break;
+        if (QWidget* control = findChild<QWidget*>(name)) {
+            chain(control);
         }
     }
     for (QWidget* b : {m_monthEnd, m_fromStartMonth, m_apply, m_close}) {

@@ -23,30 +23,30 @@ LedgerPrintSources::LedgerPrintSources(LedgerModel& ledger, const ProgramSetting
 void LedgerPrintSources::writeLedgerPrintList(const QString& path) {
     const QDate shown = m_ledger.state().selectedDate;
     if (shown.isValid()) {
-        m_ledger.setStatusPanel(2, shown.toString(u"MM"));
+        m_ledger.status().tabMonth = shown.toString(u"MM");
     }
     writePrintList(path, ledgerPrintList(m_ledger.rows()));
 }
 
 void LedgerPrintSources::showLedgerMonth(int month) {
-    m_ledger.setStatusPanel(2, QString::number(month));
+    m_ledger.status().tabMonth = QString::number(month);
     m_ledger.showPeriod(month);
 }
 
 LedgerPrintValues LedgerPrintSources::ledgerValues() const {
     const Workspace& ws = m_ledger.workspace();
     const ViewState& s = m_ledger.state();
-    const auto& panels = m_ledger.statusPanels();
+    const LedgerStatus& status = m_ledger.status();
     LedgerPrintValues v;
-    v.bookKind = panels[0];
-    v.bookName = panels[1];
+    v.bookKind = status.bookKind;
+    v.bookName = status.bookName;
     v.allBooksMode = s.allBooksMode;
     v.accountFilter = s.accountFilter;
     v.usageType = ws.usageType();
     v.mainTitle = ws.mainTitle();
     v.startYear = ws.periods.startYear;
-    v.shownYear = panels[6];
-    v.shownMonth = panels[7];
+    v.shownYear = status.year;
+    v.shownMonth = status.month;
     v.currentMonth = s.currentMonth;
     v.companyName = m_settings.company();
     v.negativeInRed = m_settings.negativeInRed;

@@ -134,8 +134,8 @@ QStringList SettingsDialogModel::tabOrder() const {
     QStringList dates;
     QStringList locks;
     for (int n : tabMonthList(rowStartMonth())) {
-        dates << QStringLiteral("s%1").arg(n) << QStringLiteral("e%1").arg(n);
-        locks << QStringLiteral("l%1").arg(n);
+        dates << QStringLiteral("periodStart%1").arg(n) << QStringLiteral("periodEnd%1").arg(n);
+        locks << QStringLiteral("periodLock%1").arg(n);
     }
     return dates + locks;
 }

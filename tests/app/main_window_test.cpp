@@ -78,8 +78,8 @@ TEST_F(MainWindowTest, AFirstStartProvisionsAndPreparesAnEmptyYear) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Tallyrix6-Tallyrix Version6"));
     EXPECT_EQ(window->minimumSize(), QSize(1279, 749));
     EXPECT_FALSE(window->model().accountTitles().isEmpty());
-    EXPECT_EQ(window->model().statusPanel(0), QStringLiteral("現金"));
-    EXPECT_EQ(window->model().statusPanel(1), QStringLiteral("現金出納帳"));
+    EXPECT_EQ(window->model().statusPanels().bookKind, QStringLiteral("現金"));
+    EXPECT_EQ(window->model().statusPanels().bookName, QStringLiteral("現金出納帳"));
 }
 
 TEST_F(MainWindowTest, TheCommandLineFileOpensAndWins) {
@@ -185,7 +185,7 @@ TEST_F(ShortcutTest, TheEditMenuKeysRunOnlyWhileTheMenuIsEnabled) {
 }
 
 TEST_F(ShortcutTest, PageKeysMoveTheSelectionBeforeTheGridSeesThem) {
-    auto* grid = window->findChild<LedgerGrid*>(QStringLiteral("AdvStringGrid1"));
+    auto* grid = window->findChild<LedgerGrid*>(QStringLiteral("ledgerGrid"));
     grid->setFocus();
     window->model().ledger().showPeriod(4);
     window->refreshView();
@@ -243,9 +243,9 @@ TEST_F(MainWindowTest, SettingsRefuseThenApplyAndAreReadAgain) {
     QTimer::singleShot(0, [&] {
         QWidget* dialog = QApplication::activeModalWidget();
         ASSERT_NE(dialog, nullptr);
-        auto* year = dialog->findChild<QSpinBox*>(QStringLiteral("NValEdit2"));
-        auto* apply = dialog->findChild<QPushButton*>(QStringLiteral("Button4"));
-        auto* may = dialog->findChild<QDateEdit*>(QStringLiteral("s5"));
+        auto* year = dialog->findChild<QSpinBox*>(QStringLiteral("startYear"));
+        auto* apply = dialog->findChild<QPushButton*>(QStringLiteral("applyButton"));
+        auto* may = dialog->findChild<QDateEdit*>(QStringLiteral("periodStart5"));
         ASSERT_TRUE(year && apply && may);
 
         year->setValue(1899);
@@ -254,7 +254,7 @@ TEST_F(MainWindowTest, SettingsRefuseThenApplyAndAreReadAgain) {
         may->setDate(QDate(2015, 4, 10));  // "5月" starts before "4月" ends
         apply->click();
         may->setDate(QDate(2015, 4, 21));
-        typeText(dialog->findChild<QLineEdit*>(QStringLiteral("company_name")),
+        typeText(dialog->findChild<QLineEdit*>(QStringLiteral("companyName")),
                  QStringLiteral("山田商店"));
         seen = noticeTexts();
         apply->click();
@@ -264,7 +264,7 @@ TEST_F(MainWindowTest, SettingsRefuseThenApplyAndAreReadAgain) {
               (QStringList{"開始年度が小さすぎます。", "5月の締日設定：前月より前になっています"}));
     EXPECT_EQ(noticeTexts().last(), QStringLiteral("環境設定を登録しました。"));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_EQ(window->model().statusPanel(5), QStringLiteral("山田商店"));
+    EXPECT_EQ(window->model().statusPanels().companyName, QStringLiteral("山田商店"));
     EXPECT_TRUE(window->model().workspace().modified);
     LineStore conf;
     conf.loadFromFile(folders.dataFile("tallyrix.conf"));
@@ -293,7 +293,7 @@ TEST_F(MainWindowTest, TheSettingsDialogKeepsTheLastFileName) {
     auto window = start({QStringLiteral("tallyrix6"), given});
     ASSERT_EQ(window->model().files().backupMenu().lastFileName, given);
     whenModalShows([](QWidget* dialog) {
-        dialog->findChild<QPushButton*>(QStringLiteral("Button5"))->click();
+        dialog->findChild<QPushButton*>(QStringLiteral("closeButton"))->click();
     });
     window->action(Command::ShowSettings)->trigger();
     EXPECT_EQ(window->model().files().backupMenu().lastFileName, given);
@@ -367,17 +367,17 @@ TEST_F(MainWindowTest, TheBackupMenuListsItsTenEntriesNewestFirst) {
 }
 
 TEST_F(OpenYearTest, TheLayoutSavedWithTheSidePaneHiddenKeepsItsWidth) {
-    auto* splitter = child<QSplitter>("Splitter1");
+    auto* splitter = child<QSplitter>("splitter");
     splitter->setSizes({300, 900});
     window->action(Command::ShowMonthlyTable)->trigger();  // the side pane goes
-    EXPECT_TRUE(child<QStackedWidget>("PageControl2")->isHidden());
+    EXPECT_TRUE(child<QStackedWidget>("sidePages")->isHidden());
     window->action(Command::SaveScreenLayout)->trigger();
     LineStore saved;
     saved.loadFromFile(folders.dataFile("config/display.dat"));
     EXPECT_EQ(saved.at(1), QStringLiteral("[left_panel_width]=300"));
     child<QTabWidget>("toolTabs")->setCurrentIndex(0);
     child<QTabWidget>("toolTabs")->setCurrentIndex(1);  // the ledger and the pane again
-    EXPECT_FALSE(child<QStackedWidget>("PageControl2")->isHidden());
+    EXPECT_FALSE(child<QStackedWidget>("sidePages")->isHidden());
     EXPECT_EQ(splitter->sizes().value(0), 300);
 }
 
@@ -397,10 +397,10 @@ TEST_F(OpenYearTest, ToolButtonsRunWhileTheEditMenuIsDisabled) {
 
 TEST_F(OpenYearTest, ClosingTheSettingsDialogKeepsTheWidthsTheUserDragged) {
     ASSERT_FALSE(QFile::exists(folders.dataFile("config/display.dat")));
-    auto* grid = child<LedgerGrid>("AdvStringGrid1");
+    auto* grid = child<LedgerGrid>("ledgerGrid");
     grid->setColumnWidth(3, 333);
     whenModalShows([](QWidget* dialog) {
-        dialog->findChild<QPushButton*>(QStringLiteral("Button5"))->click();
+        dialog->findChild<QPushButton*>(QStringLiteral("closeButton"))->click();
     });
     window->action(Command::ShowSettings)->trigger();
     EXPECT_EQ(grid->columnWidth(3), 333);
@@ -430,7 +430,7 @@ TEST_F(OpenYearTest, CalendarStepsSelectTheFirstDayOfTheMonthShown) {
 // With continuous input the ledger and the book panel show each entry as it is
 // registered, while the dialog stays open.
 TEST_F(OpenYearTest, ContinuousInputShowsEachEntryAtOnce) {
-    auto* grid = child<LedgerGrid>("AdvStringGrid1");
+    auto* grid = child<LedgerGrid>("ledgerGrid");
     QStringList seen;
     bool stillOpen = false;
     whenModalShows([&](QWidget* dialog) {
@@ -459,8 +459,8 @@ TEST_F(OpenYearTest, TheMonthTabAndStatusFollowThePeriodShown) {
         const PeriodTable& t = model().workspace().periods;
         EXPECT_EQ(child<QTabBar>("monthTabs")->currentIndex(), m == 13 ? 0 : t.positionOfPeriod(m))
             << path;
-        EXPECT_EQ(model().statusPanel(7), QString::number(m)) << path;
-        EXPECT_EQ(model().statusPanel(6),
+        EXPECT_EQ(model().statusPanels().month, QString::number(m)) << path;
+        EXPECT_EQ(model().statusPanels().year,
                   QString::number(m == 13 ? t.startYear : calendarYearOfPeriod(t, m)))
             << path;
     };
@@ -533,7 +533,7 @@ TEST_F(OpenYearTest, ThePrintCommandsOpenThePrintPageAndThePreview) {
     window->action(Command::PrintLedger)->trigger();
     EXPECT_EQ(child<QStackedWidget>("workPages")->currentWidget()->objectName(),
               QStringLiteral("印刷プレビュー"));
-    EXPECT_EQ(child<QStackedWidget>("PageControl2")->currentWidget()->objectName(),
+    EXPECT_EQ(child<QStackedWidget>("sidePages")->currentWidget()->objectName(),
               QStringLiteral("印刷"));
     EXPECT_FALSE(window->menu(1)->isEnabled());
     PrintPageModel* print = model().printPage();

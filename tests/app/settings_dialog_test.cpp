@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <memory>
 
@@ -45,20 +46,23 @@ protected:
         EXPECT_NE(found, nullptr) << name.toStdString();
         return found;
     }
+    // 's' the start, 'e' the end of a period.
     QDateEdit* date(char side, int period) const {
-        return widget<QDateEdit>(QStringLiteral("%1%2").arg(QChar(side)).arg(period));
+        const QString name =
+            side == 's' ? QStringLiteral("periodStart") : QStringLiteral("periodEnd");
+        return widget<QDateEdit>(name + QString::number(period));
     }
     // The periods as the rows stand from the top: "10月度 2015/10/01-2015/10/31".
     QStringList shownRows() const {
         QList<QLabel*> captions;
         for (int n = 1; n <= 12; ++n) {
-            captions.append(widget<QLabel>(QStringLiteral("p%1").arg(n)));
+            captions.append(widget<QLabel>(QStringLiteral("periodCaption%1").arg(n)));
         }
         std::sort(captions.begin(), captions.end(),
                   [](QLabel* a, QLabel* b) { return a->y() < b->y(); });
         QStringList rows;
         for (QLabel* caption : captions) {
-            const int n = caption->objectName().mid(1).toInt();
+            const int n = caption->objectName().mid(QStringLiteral("periodCaption").size()).toInt();
             EXPECT_EQ(date('s', n)->y(), caption->y());
             rows.append(caption->text() + u' ' + date('s', n)->text() + u'-' +
                         date('e', n)->text());
@@ -70,8 +74,9 @@ protected:
         QStringList names;
         for (QWidget* w = first; names.size() < 36; w = w->nextInFocusChain()) {
             const QString name = w->objectName();
-            if (name.size() >= 2 && QStringLiteral("sel").contains(name[0]) && name[1].isDigit() &&
-                !names.contains(name)) {
+            static const QRegularExpression period(
+                QStringLiteral("^period(Start|End|Lock)[0-9]+$"));
+            if (period.match(name).hasMatch() && !names.contains(name)) {
                 names.append(name);
             }
             if (w->nextInFocusChain() == first) {
@@ -86,7 +91,7 @@ protected:
         mouse(button, QEvent::MouseButtonRelease, at, Qt::NoButton);
     }
     void typeYear(const QString& year) {
-        auto* box = widget<QSpinBox>(QStringLiteral("NValEdit2"));
+        auto* box = widget<QSpinBox>(QStringLiteral("startYear"));
         box->selectAll();
         typeText(box, year);
     }
@@ -100,14 +105,15 @@ protected:
 
 TEST_F(SettingsDialogTest, ShowsTheOpenYear) {
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Tallyrix6-Tallyrix Version6"));
-    EXPECT_TRUE(widget<QRadioButton>(QStringLiteral("opt1_1"))->isChecked());
-    EXPECT_TRUE(widget<QRadioButton>(QStringLiteral("month_4"))->isChecked());
-    EXPECT_EQ(widget<QSpinBox>(QStringLiteral("NValEdit2"))->value(), 2015);
-    EXPECT_EQ(widget<NumericEdit>(QStringLiteral("NValEdit1"))->text(), QStringLiteral("100,000"));
-    EXPECT_TRUE(widget<QCheckBox>(QStringLiteral("l7"))->isChecked());
-    EXPECT_FALSE(widget<QCheckBox>(QStringLiteral("l6"))->isChecked());
-    EXPECT_TRUE(widget<QWidget>(QStringLiteral("opt3"))->isHidden());
-    EXPECT_TRUE(widget<QWidget>(QStringLiteral("font_pt"))->isHidden());
+    EXPECT_TRUE(widget<QRadioButton>(QStringLiteral("usageType_1"))->isChecked());
+    EXPECT_TRUE(widget<QRadioButton>(QStringLiteral("startMonth4"))->isChecked());
+    EXPECT_EQ(widget<QSpinBox>(QStringLiteral("startYear"))->value(), 2015);
+    EXPECT_EQ(widget<NumericEdit>(QStringLiteral("openingBalance"))->text(),
+              QStringLiteral("100,000"));
+    EXPECT_TRUE(widget<QCheckBox>(QStringLiteral("periodLock7"))->isChecked());
+    EXPECT_FALSE(widget<QCheckBox>(QStringLiteral("periodLock6"))->isChecked());
+    EXPECT_TRUE(widget<QWidget>(QStringLiteral("fontType"))->isHidden());
+    EXPECT_TRUE(widget<QWidget>(QStringLiteral("fontSize"))->isHidden());
     const QStringList rows = shownRows();
     EXPECT_EQ(rows.first(), QStringLiteral("4月度 2015/03/21-2015/04/20"));
     EXPECT_EQ(rows.last(), QStringLiteral("3月度 2016/02/21-2016/03/20"));
@@ -115,23 +121,23 @@ TEST_F(SettingsDialogTest, ShowsTheOpenYear) {
 }
 
 TEST_F(SettingsDialogTest, TheStartUpChoiceEnablesTheFileBox) {
-    auto* file = widget<QLineEdit>(QStringLiteral("wdir"));
-    auto* browse = widget<QPushButton>(QStringLiteral("Button3"));
+    auto* file = widget<QLineEdit>(QStringLiteral("startDataFile"));
+    auto* browse = widget<QPushButton>(QStringLiteral("chooseStartDataFileButton"));
     EXPECT_FALSE(file->isEnabled());
     EXPECT_FALSE(browse->isEnabled());
-    widget<QRadioButton>(QStringLiteral("start_opt_1_2"))->click();
+    widget<QRadioButton>(QStringLiteral("startOption_2"))->click();
     EXPECT_EQ(model->startOption(), 2);
     EXPECT_TRUE(file->isEnabled());
     EXPECT_TRUE(browse->isEnabled());
     typeText(file, QStringLiteral("/home/a.exv"));
     EXPECT_EQ(model->startDataFile(), QStringLiteral("/home/a.exv"));
-    widget<QRadioButton>(QStringLiteral("start_opt_1_1"))->click();
+    widget<QRadioButton>(QStringLiteral("startOption_1"))->click();
     EXPECT_FALSE(file->isEnabled());
     EXPECT_FALSE(browse->isEnabled());
 }
 
 TEST_F(SettingsDialogTest, ReleasingAStartMonthReordersTheRowsAndTheKeyboardOrder) {
-    auto* october = widget<QRadioButton>(QStringLiteral("month_10"));
+    auto* october = widget<QRadioButton>(QStringLiteral("startMonth10"));
     mouse(october, QEvent::MouseButtonPress, QPoint(8, october->height() / 2), Qt::LeftButton);
     // Nothing happens before the button is released.
     EXPECT_EQ(model->checkedStartMonth(), 4);
@@ -152,8 +158,8 @@ TEST_F(SettingsDialogTest, ReleasingAStartMonthReordersTheRowsAndTheKeyboardOrde
 
 TEST_F(SettingsDialogTest, EditsOfDatesAndLocksReachTheModel) {
     date('e', 5)->setDate(QDate(2015, 5, 25));
-    widget<QCheckBox>(QStringLiteral("l7"))->click();
-    widget<QCheckBox>(QStringLiteral("opt2"))->click();
+    widget<QCheckBox>(QStringLiteral("periodLock7"))->click();
+    widget<QCheckBox>(QStringLiteral("negativeInRed"))->click();
     const auto rows = model->rows();
     EXPECT_EQ(rows[1].end, QDate(2015, 5, 25));
     EXPECT_FALSE(rows[3].locked);
@@ -163,27 +169,27 @@ TEST_F(SettingsDialogTest, EditsOfDatesAndLocksReachTheModel) {
 TEST_F(SettingsDialogTest, ATooSmallYearIsRefusedAndKeptForCorrection) {
     typeYear(QStringLiteral("1899"));
     EXPECT_EQ(model->startYear(), 1899);
-    widget<QPushButton>(QStringLiteral("Button4"))->click();
+    widget<QPushButton>(QStringLiteral("applyButton"))->click();
     EXPECT_EQ(prompter.notices(),
               QStringList{QStringLiteral("確認してください。: 開始年度が小さすぎます。")});
     EXPECT_EQ(ws.periods.startYear, 2015);
     EXPECT_FALSE(ws.modified);
     EXPECT_TRUE(dialog->isVisible());
-    EXPECT_EQ(widget<QSpinBox>(QStringLiteral("NValEdit2"))->value(), 1899);
+    EXPECT_EQ(widget<QSpinBox>(QStringLiteral("startYear"))->value(), 1899);
     EXPECT_FALSE(QFile::exists(model->settingsFile()));
 }
 
 TEST_F(SettingsDialogTest, ApplyAfterTheQuestionChangesTheYearAndCloses) {
-    releaseMouseOn(widget<QRadioButton>(QStringLiteral("month_10")));
+    releaseMouseOn(widget<QRadioButton>(QStringLiteral("startMonth10")));
     prompter.answer(DialogResult::No);
-    widget<QPushButton>(QStringLiteral("Button4"))->click();
+    widget<QPushButton>(QStringLiteral("applyButton"))->click();
     EXPECT_EQ(prompter.records().back().text,
               QStringLiteral("開始月、開始残高を変更していいですか？"));
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(ws.periods.startMonth, 4);
 
     prompter.answer(DialogResult::Yes);
-    widget<QPushButton>(QStringLiteral("Button4"))->click();
+    widget<QPushButton>(QStringLiteral("applyButton"))->click();
     EXPECT_EQ(prompter.notices().last(),
               QStringLiteral("現金出納帳-Tallyrix Version6: 環境設定を登録しました。"));
     EXPECT_FALSE(dialog->isVisible());
@@ -196,7 +202,7 @@ TEST_F(SettingsDialogTest, ApplyAfterTheQuestionChangesTheYearAndCloses) {
 
 TEST_F(SettingsDialogTest, CloseDropsWhatWasNotApplied) {
     typeYear(QStringLiteral("2016"));
-    key(widget<QSpinBox>(QStringLiteral("NValEdit2")), Qt::Key_Escape);
+    key(widget<QSpinBox>(QStringLiteral("startYear")), Qt::Key_Escape);
     EXPECT_TRUE(model->closed());
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(ws.periods.startYear, 2015);

@@ -127,8 +127,10 @@ TEST_F(SettingsDialogTest, StartMonthClickReordersRowsIntoCalendarMonths) {
     EXPECT_EQ(captions, QStringList({"10月度", "11月度", "12月度", "1月度", "2月度", "3月度",
                                      "4月度", "5月度", "6月度", "7月度", "8月度", "9月度"}));
     const QStringList order = dialog.tabOrder();
-    EXPECT_EQ(order.mid(0, 4), QStringList({"s10", "e10", "s11", "e11"}));
-    EXPECT_EQ(order.mid(22, 4), QStringList({"s9", "e9", "l10", "l11"}));
+    EXPECT_EQ(order.mid(0, 4),
+              QStringList({"periodStart10", "periodEnd10", "periodStart11", "periodEnd11"}));
+    EXPECT_EQ(order.mid(22, 4),
+              QStringList({"periodStart9", "periodEnd9", "periodLock10", "periodLock11"}));
     EXPECT_EQ(dialog.checkedStartMonth(), 10);
     EXPECT_TRUE(prompter.records().empty());  // no question
     EXPECT_EQ(serialiseYear(ws).toStringList(), yearBefore);

@@ -1,6 +1,7 @@
 #include "widgets/book_grid.h"
 
 #include <gtest/gtest.h>
+#include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QMouseEvent>
 
@@ -42,6 +43,21 @@ TEST(BookGridTest, ShowsEachBookWithItsRecordHiddenAndReportsClicks) {
     }
     EXPECT_EQ(clicks, std::vector<int>{1});
     EXPECT_EQ(grid.selectedRow(), 1);
+}
+
+// The model keeps Qt's rules of an item model as its books change.
+TEST(BookGridTest, TheBooksModelKeepsTheRulesOfAnItemModel) {
+    BookGrid grid;
+    QAbstractItemModelTester tester(&grid.gridModel(),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
+    const BookPanelRow cash{{QStringLiteral("現金"), QStringLiteral("現金出納帳")},
+                            Amount::fromYen(1)};
+    const BookPanelRow bank{{QStringLiteral("預金"), QStringLiteral("みずほ")},
+                            Amount::fromYen(-2)};
+    grid.setRows({cash, bank, bank});
+    grid.setRows({});
+    grid.setRows({bank});
+    EXPECT_EQ(grid.gridModel().rowCount(), 1);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "widgets/ledger_grid.h"
 
 #include <gtest/gtest.h>
+#include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QColor>
 #include <QContextMenuEvent>
@@ -192,6 +193,18 @@ TEST_F(ShownLedgerGridTest, ACutOffDescriptionShowsWholeAsItsToolTip) {
     QHelpEvent help(QEvent::ToolTip, centreOf(0), grid.viewport()->mapToGlobal(centreOf(0)));
     QApplication::sendEvent(grid.viewport(), &help);
     EXPECT_EQ(QToolTip::text(), longText);
+}
+
+// The model keeps Qt's rules of an item model through every refresh: growing,
+// shrinking, emptied, every role of every cell.
+TEST(LedgerGridTest, TheRowsModelKeepsTheRulesOfAnItemModel) {
+    LedgerGrid grid;
+    QAbstractItemModelTester tester(&grid.gridModel(),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
+    for (int rows : {3, 40, 0, 7}) {
+        grid.setRows(rowsOf(rows), rows % 2 == 1);
+    }
+    EXPECT_EQ(grid.gridModel().rowCount(), 7);
 }
 
 }  // namespace

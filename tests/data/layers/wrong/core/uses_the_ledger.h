@@ -1,0 +1,2 @@
+#include "ledger/ledger_model.h"
+#include "core/errors.h"

@@ -1,0 +1,1 @@
+#include "yearfile/workspace.h"
