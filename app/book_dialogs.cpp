@@ -202,16 +202,4 @@ void BookDataDialog::refresh() {
     }
 }
 
-void BookDialogsWindow::showBookChoice(BookChoiceModel& dialog) {
-    BookChoiceDialog window(dialog, m_parent);
-    window.exec();
-}
-
-void BookDialogsWindow::showBookData(BookDataModel& dialog) {
-    // Over the book dialog that asked for it.
-    QWidget* modal = QApplication::activeModalWidget();
-    BookDataDialog window(dialog, modal != nullptr ? modal : m_parent);
-    window.exec();
-}
-
 }  // namespace tallyrix

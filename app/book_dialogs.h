@@ -36,6 +36,7 @@ public:
 
 private:
     bool modelClosed() const override { return m_model.closed(); }
+    Prompter& prompter() const override { return m_model.prompter(); }
 
     BookChoiceModel& m_model;
     QTableWidget* m_grid;
@@ -58,6 +59,7 @@ public:
 
 private:
     bool modelClosed() const override { return m_model.closed(); }
+    Prompter& prompter() const override { return m_model.prompter(); }
 
     BookDataModel& m_model;
     PreeditGuard* m_guard;
@@ -65,17 +67,6 @@ private:
     NumericEdit* m_balance;
     QPushButton* m_execute;
     QPushButton* m_cancel;
-};
-
-// Shows the book dialogs of the main window.
-class BookDialogsWindow : public BookChoiceView {
-public:
-    explicit BookDialogsWindow(QWidget* parent = nullptr) : m_parent(parent) {}
-    void showBookChoice(BookChoiceModel& dialog) override;
-    void showBookData(BookDataModel& dialog) override;
-
-private:
-    QWidget* m_parent;
 };
 
 }  // namespace tallyrix

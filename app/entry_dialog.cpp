@@ -572,9 +572,4 @@ void EntryDialog::refreshGrid() {
     }
 }
 
-void EntryDialogWindow::showEntryDialog(EntryDialogModel& dialog) {
-    EntryDialog window(dialog, m_parent);
-    window.exec();
-}
-
 }  // namespace tallyrix

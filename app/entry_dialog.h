@@ -72,6 +72,7 @@ private:
     QListWidget* shownList() const;
     NumericEdit* amountEdit(EntryDialogModel::AmountField field) const;
     bool modelClosed() const override { return m_model.closed(); }
+    Prompter& prompter() const override { return m_model.prompter(); }
     void registerEntry();
     void enterIn(QLineEdit* edit);
     void refreshPages();
@@ -96,16 +97,6 @@ private:
     QPushButton* m_delete = nullptr;
     QPushButton* m_close = nullptr;
     bool m_refreshing = false;
-};
-
-// Shows the entry dialog of the main window.
-class EntryDialogWindow : public EntryDialogView {
-public:
-    explicit EntryDialogWindow(QWidget* parent = nullptr) : m_parent(parent) {}
-    void showEntryDialog(EntryDialogModel& dialog) override;
-
-private:
-    QWidget* m_parent;
 };
 
 }  // namespace tallyrix

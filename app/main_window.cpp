@@ -33,6 +33,7 @@
 #include "app/settings_dialog.h"
 #include "app/title_master_dialog.h"
 #include "core/app_title.h"
+#include "core/prompter.h"
 #include "ledger/periods.h"
 #include "widgets/book_grid.h"
 #include "widgets/calendar_widget.h"
@@ -56,7 +57,7 @@ MainWindow::MainWindow(Prompter& prompter, const Folders& folders, const QString
                        MainWindowModel::Clock clock, QWidget* parent)
     : QMainWindow(parent),
       m_model(std::make_unique<MainWindowModel>(prompter, folders, arguments, std::move(clock))) {
-    setObjectName(QStringLiteral("fcashlook"));
+    setObjectName(QStringLiteral("mainWindow"));
     m_model->setWindow(this);
     m_model->initWorkspace();
     setWindowTitle(applicationTitle());
@@ -100,76 +101,52 @@ QMenu* MainWindow::menu(int index) const {
 }
 
 void MainWindow::run(const std::function<void()>& command) {
-    command();
+    // The door of every command: whatever goes wrong is told, and the window
+    // then shows the state the command left.
+    try {
+        command();
+    } catch (const std::exception& error) {
+        reportError(m_model->prompter(), error);
+    }
     refreshView();
 }
 
-void MainWindow::bind(const QString& name, const std::function<void()>& command) {
-    m_handlers.insert(name, command);
-    if (QAction* a = m_actions.value(name)) {
-        connect(a, &QAction::triggered, this, [this, command] { run(command); });
+bool MainWindow::commandEnabled(Command command) const {
+    const CommandEntry& entry = commandEntry(command);
+    return !entry.enabled || entry.enabled(*m_model);
+}
+
+void MainWindow::runCommand(Command command) {
+    if (!commandEnabled(command)) {
+        return;
     }
+    run([this, command] { commandEntry(command).run(*m_model); });
+}
+
+QAction* MainWindow::action(Command command) const {
+    return m_actions[static_cast<size_t>(command)];
 }
 
 void MainWindow::createActions() {
-    for (const CommandSpec& spec : commandList()) {
-        auto* action = new QAction(spec.caption, this);
-        action->setObjectName(QLatin1String(spec.name));
-        action->setData(spec.category);
-        if (spec.shortcutShownOnly) {
+    for (const CommandEntry& entry : commandTable()) {
+        auto* action = new QAction(entry.caption, this);
+        action->setObjectName(QLatin1String(entry.name));
+        action->setData(static_cast<int>(entry.command));
+        if (entry.shortcutShownOnly) {
             // The menu shows the key, but the key runs the command that owns it.
-            action->setText(spec.caption + u'\t' +
-                            spec.shortcut.toString(QKeySequence::NativeText));
-        } else if (!spec.shortcut.isEmpty()) {
-            action->setShortcut(spec.shortcut);
+            action->setText(entry.caption + u'\t' +
+                            entry.shortcut.toString(QKeySequence::NativeText));
+        } else if (!entry.shortcut.isEmpty()) {
+            action->setShortcut(entry.shortcut);
         }
+        connect(action, &QAction::triggered, this,
+                [this, command = entry.command] { runCommand(command); });
         addAction(action);
-        m_actions.insert(QLatin1String(spec.name), action);
+        m_actions[static_cast<size_t>(entry.command)] = action;
     }
-    MainWindowModel& m = *m_model;
-    LedgerSearch& search = m.search();
-    bind(QStringLiteral("note1"), [&m] { m.showMainBook(); });
-    bind(QStringLiteral("note2"), [&m] { m.showPettyCashBook(); });
-    bind(QStringLiteral("note3"), [&m] { m.showBankBook(); });
-    bind(QStringLiteral("datainput"), [&m] { m.newEntry(); });
-    bind(QStringLiteral("dataedit"), [&m] { m.editEntry(); });
-    bind(QStringLiteral("editRow"), [&m] { m.editEntry(); });
-    bind(QStringLiteral("moveRowDown"), [&m] { m.moveEntryDown(); });
-    bind(QStringLiteral("moveTop"), [&m] { m.selectFirstRow(); });
-    bind(QStringLiteral("MoveDown"), [&m] { m.selectLastRow(); });
-    bind(QStringLiteral("target_Notes"), [&search] { search.runSearch(); });
-    bind(QStringLiteral("searchKamoku"), [&m] { m.searchByTitle(); });
-    bind(QStringLiteral("searchItem"), [&search] { search.searchByDescription(); });
-    bind(QStringLiteral("searchIncome"), [&search] { search.searchByIncome(); });
-    bind(QStringLiteral("searchOutcome"), [&search] { search.searchByExpense(); });
-    bind(QStringLiteral("searchPreview"), [&search] { search.showSearchConditions(); });
-    bind(QStringLiteral("cancelKamoku"), [&search] { search.clear(LedgerSearch::ClearAccount); });
-    bind(QStringLiteral("cancelItem"), [&search] { search.clear(LedgerSearch::ClearDescription); });
-    bind(QStringLiteral("cancelIncome"), [&search] { search.clear(LedgerSearch::ClearIncome); });
-    bind(QStringLiteral("cancelOutcome"), [&search] { search.clear(LedgerSearch::ClearExpense); });
-    bind(QStringLiteral("searchClear"), [&search] { search.clear(LedgerSearch::ClearAll); });
-    bind(QStringLiteral("masterKamoku"), [&m] { m.editTitleMaster(); });
-    bind(QStringLiteral("new1data"), [&m] { m.newBusinessYear(); });
-    bind(QStringLiteral("new2Data"), [&m] { m.newPocketMoneyYear(); });
-    bind(QStringLiteral("makeNextData"), [&m] { m.makeNextYear(); });
-    bind(QStringLiteral("fileopen"), [&m] { m.openFile(); });
-    bind(QStringLiteral("filesave"), [&m] { m.save(); });
-    bind(QStringLiteral("fileAsSave"), [&m] { m.saveAs(); });
-    bind(QStringLiteral("dateAgain"), [&m] { m.recomputeDates(); });
-    bind(QStringLiteral("kingakuAgain"), [&m] { m.recomputeBalances(); });
-    bind(QStringLiteral("calcExec"), [&m] { m.startCalculator(); });
-    bind(QStringLiteral("cashcalcExec"), [&m] { m.startDenominationCalculator(); });
-    bind(QStringLiteral("manual"), [&m] { m.openManual(); });
-    bind(QStringLiteral("releaseVersion"), [&m] { m.showReleaseVersion(); });
-    bind(QStringLiteral("configExec"), [&m] { m.showSettings(); });
-    bind(QStringLiteral("mdisplay_write"), [&m] { m.saveScreenLayout(); });
-    bind(QStringLiteral("monthlyTable"), [&m] { m.showMonthlyTable(); });
-    connect(m_actions.value(QStringLiteral("FileExit1")), &QAction::triggered, this,
-            &QWidget::close);
-
     for (int n = 1; n <= BackupMenu::kEntries; ++n) {
         auto* action = new QAction(QStringLiteral("---"), this);
-        action->setObjectName(QStringLiteral("back_%1").arg(n));
+        action->setObjectName(QStringLiteral("restoreBackup%1").arg(n));
         action->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key(Qt::Key_F1 + n - 1)));
         connect(action, &QAction::triggered, this,
                 [this, n] { run([this, n] { m_model->restoreBackup(n); }); });
@@ -179,28 +156,36 @@ void MainWindow::createActions() {
 }
 
 void MainWindow::createMenus() {
-    const std::vector<MenuSpec>& menus = mainMenu();
-    for (size_t i = 0; i < menus.size(); ++i) {
-        QMenu* top = menuBar()->addMenu(menus[i].title);
+    for (const MenuSpec& spec : mainMenu()) {
+        QMenu* top = menuBar()->addMenu(spec.title);
         m_menus.append(top);
-        QMenu* current = top;
-        const bool editMenu = i == 1;
-        for (const char* item : menus[i].items) {
-            const QString name = QString::fromUtf8(item);
-            if (name == QLatin1String("-")) {
-                current->addSeparator();
-            } else if (name.startsWith(QLatin1String("menu:"))) {
-                current = top->addMenu(name.mid(5));
-            } else if (name == QLatin1String("end")) {
-                current = top;
-            } else if (QAction* a = m_actions.value(name)) {
-                current->addAction(a);
-                if (editMenu) {
-                    m_editActions.append(a);
+        const auto add = [&](QMenu* menu, Command command) {
+            menu->addAction(action(command));
+            if (spec.followsEditMenuState) {
+                m_editMenuCommands.push_back(command);
+            }
+        };
+        for (const MenuItem& item : spec.items) {
+            switch (item.kind) {
+                case MenuItem::Kind::Separator:
+                    top->addSeparator();
+                    break;
+                case MenuItem::Kind::Command:
+                    add(top, item.command);
+                    break;
+                case MenuItem::Kind::Submenu: {
+                    QMenu* sub = top->addMenu(item.submenuTitle);
+                    for (Command command : item.submenu) {
+                        add(sub, command);
+                    }
+                    break;
                 }
             }
         }
-        if (menus[i].holdsBackupEntries) {
+        if (spec.followsEditMenuState) {
+            m_editMenu = top;
+        }
+        if (spec.holdsBackupEntries) {
             for (QAction* a : m_backupActions) {
                 top->addAction(a);
             }
@@ -208,98 +193,60 @@ void MainWindow::createMenus() {
     }
 }
 
+QWidget* MainWindow::createToolTab(const ToolTabSpec& tab) {
+    auto* page = new QWidget;
+    auto* row = new QHBoxLayout(page);
+    row->setContentsMargins(4, 4, 4, 4);
+    row->addWidget(new TitleBlock);
+    for (const ToolGroupSpec& group : tab.groups) {
+        auto* box = new QVBoxLayout;
+        auto* buttons = new QHBoxLayout;
+        for (const ToolButtonSpec& b : group.buttons) {
+            const CommandEntry& entry = commandEntry(b.command);
+            auto* button = new QToolButton;
+            button->setObjectName(QStringLiteral("button_") + QLatin1String(entry.name));
+            button->setProperty("command", static_cast<int>(b.command));
+            button->setText(b.caption.isEmpty() ? entry.caption : b.caption);
+            button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+            button->setMinimumSize(72, 48);
+            button->setAutoRaise(true);
+            // A grey menu greys its items and their keys, not the tool buttons:
+            // they run the command itself.
+            connect(button, &QToolButton::clicked, this,
+                    [this, command = b.command] { runCommand(command); });
+            buttons->addWidget(button);
+            m_toolButtons.push_back({button, b.command});
+        }
+        if (group.searchBoxes) {
+            auto* boxes = new QVBoxLayout;
+            m_dayMode = new QCheckBox(commandEntry(Command::ToggleDayMode).caption);
+            m_dayMode->setObjectName(QStringLiteral("dayMode"));
+            m_allBooks = new QCheckBox(QStringLiteral("全帳簿から検索"));
+            m_allBooks->setObjectName(QStringLiteral("allBooks"));
+            connect(m_dayMode, &QCheckBox::clicked, this,
+                    [this] { runCommand(Command::ToggleDayMode); });
+            connect(m_allBooks, &QCheckBox::clicked, this,
+                    [this](bool on) { run([this, on] { m_model->search().setAllBooks(on); }); });
+            boxes->addWidget(m_dayMode);
+            boxes->addWidget(m_allBooks);
+            buttons->insertLayout(0, boxes);
+        }
+        box->addLayout(buttons);
+        box->addWidget(groupLabel(group.label));
+        row->addLayout(box);
+    }
+    row->addStretch(1);
+    return page;
+}
+
 QWidget* MainWindow::createToolTabs() {
     m_toolTabs = new QTabWidget;
     m_toolTabs->setObjectName(QStringLiteral("toolTabs"));
     m_toolTabs->setDocumentMode(true);
     m_toolTabs->setFixedHeight(118);
-    struct Button {
-        const char* command;
-        QString caption;  // empty: the command's caption
-    };
-    struct Group {
-        QString label;
-        std::vector<Button> buttons;
-        bool searchBoxes = false;
-    };
-    auto addTab = [this](const QString& title, const std::vector<Group>& groups) {
-        auto* page = new QWidget;
-        auto* row = new QHBoxLayout(page);
-        row->setContentsMargins(4, 4, 4, 4);
-        row->addWidget(new TitleBlock);
-        for (const Group& group : groups) {
-            auto* box = new QVBoxLayout;
-            auto* buttons = new QHBoxLayout;
-            for (const Button& b : group.buttons) {
-                QAction* action = m_actions.value(QString::fromUtf8(b.command));
-                auto* button = new QToolButton;
-                button->setObjectName(QStringLiteral("button_") + QString::fromUtf8(b.command));
-                button->setText(b.caption.isEmpty() ? action->text().section(u'\t', 0, 0)
-                                                    : b.caption);
-                button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-                button->setMinimumSize(72, 48);
-                button->setAutoRaise(true);
-                // A disabled menu disables its items and their keys, not the tool
-                // buttons: they run the command itself.
-                const QString name = QString::fromUtf8(b.command);
-                connect(button, &QToolButton::clicked, this, [this, name] {
-                    if (const auto handler = m_handlers.value(name)) {
-                        run(handler);
-                    }
-                });
-                buttons->addWidget(button);
-            }
-            if (group.searchBoxes) {
-                auto* boxes = new QVBoxLayout;
-                m_dayMode = new QCheckBox(QStringLiteral("日付指定"));
-                m_dayMode->setObjectName(QStringLiteral("datesearch"));
-                m_allBooks = new QCheckBox(QStringLiteral("全帳簿から検索"));
-                m_allBooks->setObjectName(QStringLiteral("allBooks"));
-                connect(m_dayMode, &QCheckBox::clicked, this,
-                        [this](bool on) { run([this, on] { m_model->setDayMode(on); }); });
-                connect(m_allBooks, &QCheckBox::clicked, this, [this](bool on) {
-                    run([this, on] { m_model->search().setAllBooks(on); });
-                });
-                boxes->addWidget(m_dayMode);
-                boxes->addWidget(m_allBooks);
-                buttons->insertLayout(0, boxes);
-            }
-            box->addLayout(buttons);
-            box->addWidget(groupLabel(group.label));
-            row->addLayout(box);
-        }
-        row->addStretch(1);
-        m_toolTabs->addTab(page, title);
-    };
-    addTab(QStringLiteral("データファイル"),
-           {{"読み込み", {{"fileopen", QStringLiteral("ﾌｧｲﾙを開く")}}},
-            {"データ保存", {{"filesave", {}}, {"fileAsSave", QStringLiteral("名前をつけて")}}},
-            {"マスターデータ", {{"masterKamoku", {}}}},
-            {"新規帳簿作成",
-             {{"new2Data", QStringLiteral("おこづかい帳")},
-              {"new1data", QStringLiteral("現金出納帳")}}},
-            {"表示中のデータから残高を引き継いで次年度分を作成",
-             {{"makeNextData", QStringLiteral("次年度作成")}}}});
-    addTab(QStringLiteral("現金出納帳"),
-           {{"データ入力",
-             {{"datainput", QStringLiteral("新規入力")}, {"dataedit", QStringLiteral("修　正")}}},
-            {"帳簿選択", {{"note1", {}}, {"note2", {}}, {"note3", {}}}},
-            {"帳簿印刷", {{"printnote", {}}, {"printzandaka", QStringLiteral("帳簿残高")}}},
-            {"検索条件指定",
-             {{"searchKamoku", {}}, {"target_Notes", {}}, {"searchClear", {}}},
-             true}});
-    addTab(QStringLiteral("月別一覧表"),
-           {{"表示切替", {{"back", {}}}},
-            {"集計項目", {{"monthlySum", QStringLiteral("月別一覧表")}, {"graph", {}}}},
-            {"印　刷",
-             {{"monthlyprint", QStringLiteral("月別一覧表")},
-              {"incomeprint", QStringLiteral("入出金集計")},
-              {"graphprint", QStringLiteral("入出金グラフ")}}}});
-    addTab(QStringLiteral("その他"),
-           {{"外部プログラム起動", {{"cashcalcExec", {}}, {"calcExec", {}}}},
-            {"データ保守", {{"kingakuAgain", {}}, {"dateAgain", {}}}},
-            {"外部出力・設定", {{"csvfileOut", {}}, {"configExec", {}}}},
-            {"バージョン", {{"releaseVersion", QStringLiteral("リリースVer")}}}});
+    for (const ToolTabSpec& tab : toolTabs()) {
+        m_toolTabs->addTab(createToolTab(tab), tab.title);
+    }
     m_toolTabs->setCurrentIndex(static_cast<int>(MainWindowModel::ToolTab::CashBook));
     const auto choose = [this](int index) {
         run([this, index] {
@@ -435,8 +382,9 @@ QWidget* MainWindow::createWorkArea() {
     connect(m_grid, &LedgerGrid::contextMenuRequested, this, [this](int row, const QPoint& pos) {
         m_model->ledger().selectRow(row);
         QMenu popup(this);
-        popup.addAction(m_actions.value(QStringLiteral("editRow")));
-        popup.addAction(m_actions.value(QStringLiteral("moveRowDown")));
+        for (Command command : ledgerPopupMenu()) {
+            popup.addAction(action(command));
+        }
         popup.exec(pos);
     });
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -503,10 +451,21 @@ void MainWindow::refreshPages() {
             m_splitter->setSizes({m_sideWidth, std::max(1, sizes.value(1) - m_sideWidth)});
         }
     }
-    const bool enabled = m_model->editMenuEnabled();
-    m_menus[1]->setEnabled(enabled);
-    for (QAction* a : m_editActions) {
-        a->setEnabled(enabled);
+    refreshCommandStates();
+}
+
+void MainWindow::refreshCommandStates() {
+    // Each command's own rule, and for the items of "編集＆検索(&E)" the menu's state.
+    const bool editMenu = m_model->editMenuEnabled();
+    m_editMenu->setEnabled(editMenu);
+    for (const CommandEntry& entry : commandTable()) {
+        action(entry.command)->setEnabled(commandEnabled(entry.command));
+    }
+    for (Command command : m_editMenuCommands) {
+        action(command)->setEnabled(editMenu && commandEnabled(command));
+    }
+    for (const auto& [button, command] : m_toolButtons) {
+        button->setEnabled(commandEnabled(command));
     }
 }
 
@@ -579,7 +538,7 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindow::beep() {
-    QApplication::beep();
+    m_dialogs.beep();
 }
 
 void MainWindow::showLedgerPage() {
@@ -591,9 +550,8 @@ void MainWindow::calendarShows(const QDate&) {
 }
 
 void MainWindow::showEntryDialog(EntryDialogModel& dialog) {
-    EntryDialog window(dialog, this);
     const QScopedValueRollback<bool> shown(m_entryDialogShown, true);
-    window.exec();
+    m_dialogs.showEntryDialog(dialog);
     refreshView();
 }
 
@@ -607,30 +565,23 @@ void MainWindow::ledgerRefreshed() {
 }
 
 void MainWindow::showBookChoice(BookChoiceModel& dialog) {
-    BookChoiceDialog window(dialog, this);
-    window.exec();
+    m_dialogs.showBookChoice(dialog);
 }
 
 void MainWindow::showBookData(BookDataModel& dialog) {
-    BookDataDialog window(
-        dialog, QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this);
-    window.exec();
+    m_dialogs.showBookData(dialog);
 }
 
 void MainWindow::showTitleEditor(TitleEditorModel& editor) {
-    TitleEditorDialog window(
-        editor, QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this);
-    window.exec();
+    m_dialogs.showTitleEditor(editor);
 }
 
 void MainWindow::showTitleMaster(TitleMasterModel& dialog) {
-    TitleMasterDialog window(dialog, this);
-    window.exec();
+    m_dialogs.showTitleMaster(dialog);
 }
 
 void MainWindow::showSettingsDialog(SettingsDialogModel& dialog) {
-    SettingsDialog window(dialog, this);
-    window.exec();
+    m_dialogs.showSettingsDialog(dialog);
 }
 
 Layout MainWindow::currentLayout() const {
@@ -656,6 +607,10 @@ void MainWindow::applyLayout(const Layout& layout) {
         QList<int>(layout.ledgerColumnWidths.begin(), layout.ledgerColumnWidths.end()));
     m_bookGrid->setColumnWidth(1, layout.bookGridWidths[0]);
     m_bookGrid->setColumnWidth(2, layout.bookGridWidths[1]);
+}
+
+void MainWindow::closeWindow() {
+    close();
 }
 
 void MainWindow::startProgram(const QString& program) {

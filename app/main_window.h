@@ -6,6 +6,8 @@
 #include <array>
 #include <memory>
 
+#include "app/command_table.h"
+#include "app/dialog_host.h"
 #include "app/main_window_model.h"
 #include "core/folders.h"
 
@@ -17,6 +19,7 @@ class QSplitter;
 class QStackedWidget;
 class QTabBar;
 class QTabWidget;
+class QToolButton;
 class QCheckBox;
 
 namespace tallyrix {
@@ -41,8 +44,10 @@ public:
     MainWindowModel& model() { return *m_model; }
     const QString& commandLineFile() const { return m_model->commandLineFile(); }
     const Folders& folders() const { return m_model->folders(); }
-    // The action of a command, by its name ("openFile", "newEntry", ...).
-    QAction* action(const QString& name) const { return m_actions.value(name); }
+    // The action of a command: its menu item and key.
+    QAction* action(Command command) const;
+    // Runs a command as its menu item, key or tool button does.
+    void runCommand(Command command);
     QMenu* menu(int index) const;
     // Re-reads the model into every part of the window.
     void refreshView();
@@ -61,6 +66,7 @@ public:
     Layout currentLayout() const override;
     void applyLayout(const Layout& layout) override;
     void startProgram(const QString& program) override;
+    void closeWindow() override;
     void openDocument(const QString& path) override;
 
 protected:
@@ -77,21 +83,25 @@ private:
     void createStatusBar();
     // Runs a command of the model and shows what it changed.
     void run(const std::function<void()>& command);
-    void bind(const QString& name, const std::function<void()>& command);
+    bool commandEnabled(Command command) const;
+    void refreshCommandStates();
+    QWidget* createToolTab(const ToolTabSpec& tab);
     void refreshMonthTabs();
     void refreshBackupMenu();
     void refreshPages();
 
     std::unique_ptr<MainWindowModel> m_model;
+    DialogHost m_dialogs{this};
     bool m_prepared = false;
     bool m_refreshingTabs = false;
     bool m_refreshing = false;
     bool m_entryDialogShown = false;
     // The side pane's width when shown; kept while the pane is hidden.
     int m_sideWidth = 247;
-    QHash<QString, std::function<void()>> m_handlers;
-    QHash<QString, QAction*> m_actions;
-    QList<QAction*> m_editActions;
+    std::array<QAction*, static_cast<size_t>(Command::MoveRowDown) + 1> m_actions{};
+    QMenu* m_editMenu = nullptr;
+    std::vector<Command> m_editMenuCommands;
+    std::vector<std::pair<QToolButton*, Command>> m_toolButtons;
     std::array<QAction*, 10> m_backupActions{};
     QList<QMenu*> m_menus;
 

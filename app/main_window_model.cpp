@@ -337,6 +337,12 @@ void MainWindowModel::saveScreenLayout() {
     saveLayout(m_folders, m_layout, m_prompter);
 }
 
+void MainWindowModel::exit() {
+    if (m_window) {
+        m_window->closeWindow();
+    }
+}
+
 void MainWindowModel::startCalculator() {
     if (m_window) {
         m_window->startProgram(QStringLiteral("calculator"));

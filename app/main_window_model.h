@@ -41,6 +41,8 @@ public:
     // The widths of the side pane and the grids, as shown and to be shown.
     virtual Layout currentLayout() const { return {}; }
     virtual void applyLayout(const Layout& layout) { (void)layout; }
+    // Closes the window as its frame would.
+    virtual void closeWindow() {}
     // Starts a program or opens a document; nothing is reported back.
     virtual void startProgram(const QString& program) { (void)program; }
     virtual void openDocument(const QString& path) { (void)path; }
@@ -99,7 +101,8 @@ public:
     void moveEntryDown() { m_entry.moveEntryDown(); }
     void selectFirstRow() { m_ledger.selectFirstRow(); }
     void selectLastRow() { m_ledger.selectLastRow(); }
-    void setDayMode(bool on) { m_ledger.state().dayMode = on; }
+    // "日付指定": takes effect at the next refresh.
+    void toggleDayMode() { m_ledger.state().dayMode = !m_ledger.state().dayMode; }
     void searchByTitle();
     void accountListClick(int index);
     // Commands of the year file.
@@ -122,6 +125,19 @@ public:
     void showSettings();
     // "現在の画面デザインを保存する".
     void saveScreenLayout();
+    // "終了(&X)": the window closes through its close guard.
+    void exit();
+    // The monthly table, the graph, the CSV export and printing: their pages
+    // show nothing yet.
+    void computeTable() {}
+    void tableBack() {}
+    void showGraph() {}
+    void exportCsv() {}
+    void printLedger() {}
+    void printBalances() {}
+    void printTable() {}
+    void printSummary() {}
+    void printGraph() {}
     // The side pane was dragged; it never closes completely.
     int splitterMoved(int leftWidth) const { return std::max(leftWidth, 1); }
 
@@ -148,6 +164,7 @@ public:
     const StartSettings& settings() const { return m_settings; }
     const QStringList& accountTitles() const { return m_accountTitles; }
     const Folders& folders() const { return m_folders; }
+    Prompter& prompter() { return m_prompter; }
     const Layout& layout() const { return m_layout; }
     const QString& commandLineFile() const { return m_commandLineFile; }
     // The status line: panels 0..7, the file path and company name included.

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QDialog>
+#include <exception>
 #include <functional>
+
+#include "core/prompter.h"
 
 namespace tallyrix {
 
@@ -16,9 +19,17 @@ public:
 
 protected:
     virtual bool modelClosed() const = 0;
+    // The model's prompter, which tells the errors of an action.
+    virtual Prompter& prompter() const = 0;
 
+    // The door of every action of the dialog: whatever goes wrong is told, and
+    // the dialog then shows the state the model is in.
     void act(const std::function<void()>& action) {
-        action();
+        try {
+            action();
+        } catch (const std::exception& error) {
+            reportError(prompter(), error);
+        }
         refresh();
         if (modelClosed()) {
             accept();

@@ -7,14 +7,6 @@ namespace tallyrix {
 
 TallyApplication::TallyApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
-void reportError(Prompter& prompter, const std::exception& error) {
-    if (const auto* ours = dynamic_cast<const TallyError*>(&error)) {
-        prompter.showMessage(ours->message());
-    } else {
-        prompter.showMessage(QString::fromUtf8(error.what()));
-    }
-}
-
 bool TallyApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);

@@ -24,9 +24,6 @@ private:
     Prompter* m_prompter = nullptr;
 };
 
-// Shows an error that reached the top of a command.
-void reportError(Prompter& prompter, const std::exception& error);
-
 // The program from its start to its main window.
 class Program {
 public:

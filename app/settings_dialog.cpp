@@ -407,9 +407,4 @@ void SettingsDialog::refreshPeriods() {
     }
 }
 
-void SettingsDialogWindow::showSettingsDialog(SettingsDialogModel& dialog) {
-    SettingsDialog window(dialog, m_parent);
-    window.exec();
-}
-
 }  // namespace tallyrix

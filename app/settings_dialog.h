@@ -53,6 +53,7 @@ private:
     void createButtons();
     void connectModel();
     bool modelClosed() const override { return m_model.closed(); }
+    Prompter& prompter() const override { return m_model.prompter(); }
     void refreshGeneral();
     void refreshStart();
     void refreshPeriods();
@@ -75,16 +76,6 @@ private:
     QPushButton* m_apply = nullptr;
     QPushButton* m_close = nullptr;
     bool m_refreshing = false;
-};
-
-// Shows the settings dialog for the settings command.
-class SettingsDialogWindow : public SettingsDialogView {
-public:
-    explicit SettingsDialogWindow(QWidget* parent = nullptr) : m_parent(parent) {}
-    void showSettingsDialog(SettingsDialogModel& dialog) override;
-
-private:
-    QWidget* m_parent;
 };
 
 }  // namespace tallyrix

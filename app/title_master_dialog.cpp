@@ -224,19 +224,4 @@ void TitleEditorDialog::refresh() {
     m_edit->setCursorPosition(m_model.caret());
 }
 
-void showTitleEditorDialog(TitleEditorModel& editor, QWidget* parent) {
-    TitleEditorDialog dialog(editor, parent);
-    dialog.exec();
-}
-
-void TitleMasterWindow::showTitleEditor(TitleEditorModel& editor) {
-    // Over the master dialog that asked for it.
-    QWidget* modal = QApplication::activeModalWidget();
-    showTitleEditorDialog(editor, modal != nullptr ? modal : m_parent);
-}
-
-void TitleMasterWindow::beep() {
-    QApplication::beep();
-}
-
 }  // namespace tallyrix

@@ -35,6 +35,7 @@ public:
 
 private:
     bool modelClosed() const override { return m_model.closed(); }
+    Prompter& prompter() const override { return m_model.prompter(); }
     void refreshGrid();
     void refreshSelection();
 
@@ -60,26 +61,13 @@ public:
 
 private:
     bool modelClosed() const override { return m_model.closed(); }
+    Prompter& prompter() const override { return m_model.prompter(); }
 
     TitleEditorModel& m_model;
     PreeditGuard* m_guard;
     QLineEdit* m_edit;
     QPushButton* m_execute;
     QPushButton* m_cancel;
-};
-
-// Shows the title editor modally.
-void showTitleEditorDialog(TitleEditorModel& editor, QWidget* parent);
-
-// What the account-title dialog asks of its window: the title editor and the beep.
-class TitleMasterWindow : public TitleMasterView {
-public:
-    explicit TitleMasterWindow(QWidget* parent = nullptr) : m_parent(parent) {}
-    void showTitleEditor(TitleEditorModel& editor) override;
-    void beep() override;
-
-private:
-    QWidget* m_parent;
 };
 
 }  // namespace tallyrix

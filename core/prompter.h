@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <exception>
 #include <optional>
 
 namespace tallyrix {
@@ -47,5 +48,9 @@ public:
     virtual std::optional<QString> openFileName(const FileDialogRequest& request) = 0;
     virtual std::optional<QString> saveFileName(const FileDialogRequest& request) = 0;
 };
+
+// Tells an error that reached the door of a command (a conversion error, a
+// file error, an index outside a list), after which the program goes on.
+void reportError(Prompter& prompter, const std::exception& error);
 
 }  // namespace tallyrix

@@ -43,6 +43,9 @@ public:
 // it. Every change reaches the main window's ledger and book panel at once.
 class BookChoiceModel {
 public:
+    // Where the dialog over this model tells what went wrong.
+    Prompter& prompter() const { return m_prompter; }
+
     // An empty title is the kind's own: "小口現金帳簿選択" or "預金帳簿選択".
     BookChoiceModel(LedgerModel& ledger, Prompter& prompter, BookChoiceView& view,
                     const QString& kind, const QString& title = QString());

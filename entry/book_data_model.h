@@ -20,6 +20,9 @@ inline constexpr int kBookBalanceMaxDigits = 9;
 // the values do to the year.
 class BookDataModel {
 public:
+    // Where the dialog over this model tells what went wrong.
+    Prompter& prompter() const { return m_prompter; }
+
     BookDataModel(Prompter& prompter, const QString& name = QString(), Amount balance = Amount());
 
     static QString nameLabel() { return QStringLiteral("帳簿名称"); }

@@ -26,6 +26,9 @@ struct Workspace;
 // puts it in date order; the ledger is refreshed after every change.
 class EntryDialogModel {
 public:
+    // Where the dialog over this model tells what went wrong.
+    Prompter& prompter() const { return m_prompter; }
+
     enum class Mode { New, Edit };
     enum class AmountField { Income, Expense };
     // The most digits an amount field takes.

@@ -13,6 +13,9 @@ inline constexpr int kTitleMaxBytes = 16;
 // "キャンセル".
 class TitleEditorModel {
 public:
+    // Where the dialog over this model tells what went wrong.
+    Prompter& prompter() const { return m_prompter; }
+
     TitleEditorModel(Prompter& prompter, const QString& text);
 
     static QString hintText() { return QStringLiteral("科目登録(全角8文字以内)"); }

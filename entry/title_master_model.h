@@ -77,6 +77,9 @@ public:
 // stay in the dialog until "更　新".
 class TitleMasterModel {
 public:
+    // Where the dialog over this model tells what went wrong.
+    Prompter& prompter() const { return m_prompter; }
+
     // Loads the master of the usage type; an unreadable file raises a FileError.
     TitleMasterModel(TitleMasterMode mode, int usageType, Folders folders, Prompter& prompter,
                      TitleMasterView& view);

@@ -31,6 +31,9 @@ struct PeriodRow {
 // "tallyrix.conf" and only then changes the open year.
 class SettingsDialogModel {
 public:
+    // Where the dialog over this model tells what went wrong.
+    Prompter& prompter() const { return m_prompter; }
+
     static constexpr int kMinStartYear = 1900;
     static constexpr int kMaxStartYear = 2100;
     // What the number boxes take: four digits for the year, nine for the balance.

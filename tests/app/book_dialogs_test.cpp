@@ -1,5 +1,7 @@
 #include "app/book_dialogs.h"
 
+#include "app/dialog_host.h"
+
 #include <gtest/gtest.h>
 
 #include "tests/support/gui_events.h"
@@ -75,7 +77,7 @@ protected:
         return dialog->findChild<QPushButton*>(QString::fromLatin1(name));
     }
 
-    BookDialogsWindow windows;
+    DialogHost windows;
     std::unique_ptr<BookChoiceModel> model;
     std::unique_ptr<BookChoiceDialog> dialog;
     QTableWidget* grid = nullptr;

@@ -159,8 +159,8 @@ TEST_F(ShortcutTest, CtrlOOpensAFileAndCtrlBShowsTheRelease) {
     ASSERT_EQ(prompter.records().size(), 2u);
     EXPECT_EQ(prompter.records()[1].title, QStringLiteral("バージョン情報"));
     EXPECT_TRUE(prompter.records()[1].text.startsWith(QStringLiteral("ReleaseVersion 20180701A")));
-    EXPECT_TRUE(window->action("csvfileOut")->shortcut().isEmpty());
-    EXPECT_TRUE(window->action("csvfileOut")->text().endsWith(QStringLiteral("Ctrl+O")));
+    EXPECT_TRUE(window->action(Command::ExportCsv)->shortcut().isEmpty());
+    EXPECT_TRUE(window->action(Command::ExportCsv)->text().endsWith(QStringLiteral("Ctrl+O")));
 }
 
 TEST_F(ShortcutTest, TheEditMenuKeysRunOnlyWhileTheMenuIsEnabled) {
@@ -259,7 +259,7 @@ TEST_F(MainWindowTest, SettingsRefuseThenApplyAndAreReadAgain) {
         seen = noticeTexts();
         apply->click();
     });
-    window->action("configExec")->trigger();
+    window->action(Command::ShowSettings)->trigger();
     EXPECT_EQ(seen,
               (QStringList{"開始年度が小さすぎます。", "5月の締日設定：前月より前になっています"}));
     EXPECT_EQ(noticeTexts().last(), QStringLiteral("環境設定を登録しました。"));
@@ -275,7 +275,7 @@ TEST_F(MainWindowTest, SettingsAreRefusedDuringATitleSearch) {
     auto window = start({QStringLiteral("tallyrix6"), yearCopy("business_2015.exv")});
     prompter.clear();
     window->model().search().accountListClick(QStringLiteral("売上"));
-    window->action("configExec")->trigger();
+    window->action(Command::ShowSettings)->trigger();
     EXPECT_EQ(noticeTexts(), QStringList{"科目検索指定時は環境設定の変更はできません"});
 }
 
@@ -295,7 +295,7 @@ TEST_F(MainWindowTest, TheSettingsDialogKeepsTheLastFileName) {
     whenModalShows([](QWidget* dialog) {
         dialog->findChild<QPushButton*>(QStringLiteral("Button5"))->click();
     });
-    window->action("configExec")->trigger();
+    window->action(Command::ShowSettings)->trigger();
     EXPECT_EQ(window->model().files().backupMenu().lastFileName, given);
     window->close();
     LineStore list;
@@ -369,9 +369,9 @@ TEST_F(MainWindowTest, TheBackupMenuListsItsTenEntriesNewestFirst) {
 TEST_F(OpenYearTest, TheLayoutSavedWithTheSidePaneHiddenKeepsItsWidth) {
     auto* splitter = child<QSplitter>("Splitter1");
     splitter->setSizes({300, 900});
-    window->action("monthlyTable")->trigger();  // the side pane goes
+    window->action(Command::ShowMonthlyTable)->trigger();  // the side pane goes
     EXPECT_TRUE(child<QStackedWidget>("PageControl2")->isHidden());
-    window->action("mdisplay_write")->trigger();
+    window->action(Command::SaveScreenLayout)->trigger();
     LineStore saved;
     saved.loadFromFile(folders.dataFile("config/display.dat"));
     EXPECT_EQ(saved.at(1), QStringLiteral("[left_panel_width]=300"));
@@ -382,10 +382,10 @@ TEST_F(OpenYearTest, TheLayoutSavedWithTheSidePaneHiddenKeepsItsWidth) {
 }
 
 TEST_F(OpenYearTest, ToolButtonsRunWhileTheEditMenuIsDisabled) {
-    child<QTabWidget>("toolTabs")->setCurrentIndex(0);  // データファイル
-    window->action("monthlyTable")->trigger();          // Ctrl+E: the edit menu goes grey
+    child<QTabWidget>("toolTabs")->setCurrentIndex(0);     // データファイル
+    window->action(Command::ShowMonthlyTable)->trigger();  // Ctrl+E: the edit menu goes grey
     ASSERT_FALSE(window->menu(1)->isEnabled());
-    EXPECT_FALSE(window->action("masterKamoku")->isEnabled());
+    EXPECT_FALSE(window->action(Command::EditTitleMaster)->isEnabled());
     QString shown;
     whenModalShows([&](QWidget* dialog) {
         shown = dialog->objectName();
@@ -402,7 +402,7 @@ TEST_F(OpenYearTest, ClosingTheSettingsDialogKeepsTheWidthsTheUserDragged) {
     whenModalShows([](QWidget* dialog) {
         dialog->findChild<QPushButton*>(QStringLiteral("Button5"))->click();
     });
-    window->action("configExec")->trigger();
+    window->action(Command::ShowSettings)->trigger();
     EXPECT_EQ(grid->columnWidth(3), 333);
 }
 
@@ -423,7 +423,7 @@ TEST_F(OpenYearTest, CalendarStepsSelectTheFirstDayOfTheMonthShown) {
         entryDate = model().datain().entryDate();
         qobject_cast<QDialog*>(dialog)->reject();
     });
-    window->action("datainput")->trigger();
+    window->action(Command::NewEntry)->trigger();
     EXPECT_EQ(entryDate, QDate(2015, 4, 1));
 }
 
@@ -445,7 +445,7 @@ TEST_F(OpenYearTest, ContinuousInputShowsEachEntryAtOnce) {
         }
         qobject_cast<QDialog*>(dialog)->reject();
     });
-    window->action("datainput")->trigger();
+    window->action(Command::NewEntry)->trigger();
     EXPECT_TRUE(stillOpen);
     EXPECT_TRUE(seen.contains(QStringLiteral("連続入力の一件目")));
 }
@@ -479,7 +479,7 @@ TEST_F(OpenYearTest, TheMonthTabAndStatusFollowThePeriodShown) {
             qobject_cast<QDialog*>(dialog)->reject();
         }
     });
-    window->action("datainput")->trigger();
+    window->action(Command::NewEntry)->trigger();
     EXPECT_EQ(model().ledger().state().currentMonth, 8);
     expectShown("registered in August");
 
@@ -488,7 +488,7 @@ TEST_F(OpenYearTest, TheMonthTabAndStatusFollowThePeriodShown) {
     clickTab(tabs, 0);
     EXPECT_EQ(model().ledger().state().currentMonth, 13);
     expectShown("all months");
-    window->action("searchClear")->trigger();
+    window->action(Command::ClearSearches)->trigger();
     expectShown("search cleared");
 
     // The already selected tab chosen again shows its month from its first day.
@@ -499,14 +499,14 @@ TEST_F(OpenYearTest, TheMonthTabAndStatusFollowThePeriodShown) {
 
     // A new year, then the next year of a year.
     prompter.answer(DialogResult::Yes);
-    window->action("new1data")->trigger();
+    window->action(Command::NewBusinessYear)->trigger();
     expectShown("new year");
     window->close();
     auto again = start({QStringLiteral("tallyrix6"), path});
     window = std::move(again);
     prompter.clear();
     prompter.answerText(years.file("2016.exv"));
-    window->action("makeNextData")->trigger();
+    window->action(Command::MakeNextYear)->trigger();
     expectShown("next year");
 }
 
@@ -515,7 +515,7 @@ TEST_F(OpenYearTest, TheMonthTabAndStatusFollowThePeriodShown) {
 TEST_F(OpenYearTest, TheCashBookToolTabBringsTheLedgerBackAfterCtrlE) {
     auto* tools = child<QTabWidget>("toolTabs");
     ASSERT_EQ(tools->currentIndex(), 1);
-    window->action("monthlyTable")->trigger();
+    window->action(Command::ShowMonthlyTable)->trigger();
     EXPECT_EQ(model().workPage(), MainWindowModel::WorkPage::MonthlyTable);
     clickTab(tools->tabBar(), 1);
     EXPECT_EQ(model().workPage(), MainWindowModel::WorkPage::Ledger);

@@ -1,5 +1,7 @@
 #include "app/title_master_dialog.h"
 
+#include "app/dialog_host.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -28,7 +30,7 @@ using namespace tallyrix::test;
 namespace {
 
 // The title editor's window with the beep counted instead of sounded.
-class CountingTitleWindow : public TitleMasterWindow {
+class CountingTitleWindow : public DialogHost {
 public:
     void beep() override { ++beeps; }
     int beeps = 0;
