@@ -76,6 +76,10 @@ QVariant MonthlyGridModel::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole:
             return text;
+        case Qt::ToolTipRole:
+            // A long title or description is cut at the left of its cell.
+            return index.column() == MonthlyTable::kTitleColumn && !text.isEmpty() ? text
+                                                                                   : QVariant();
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignTop));
         case Qt::ForegroundRole:
