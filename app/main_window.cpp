@@ -573,8 +573,9 @@ void MainWindow::refreshView() {
     palette.setBrush(QPalette::Window,
                      picture.isNull() ? QBrush(QColor(0xdf, 0xe6, 0xf0)) : QBrush(picture));
     m_headerBar->setPalette(palette);
+    const QStringList panels = m_model->statusPanels().inOrder();
     for (size_t i = 0; i < m_status.size(); ++i) {
-        m_status[i]->setText(m_model->statusPanel(static_cast<int>(i)));
+        m_status[i]->setText(panels.value(static_cast<qsizetype>(i)));
     }
     m_bookGrid->setRows(ledger.bookPanel());
 

@@ -180,8 +180,7 @@ void MainWindowModel::loadAccountTitles() {
 }
 
 void MainWindowModel::loadStartSettings(bool startUp) {
-    m_settings = StartSettings{};
-    readStartSettings(settingsFile(), m_settings);
+    m_settings = readProgramSettings(settingsFile());
     m_ledger.state().redNegatives = m_settings.negativeInRed;
     // The file holds the last file name of the last save or close; the year open
     // now may have come later (from the command line, say), and it stays the last.
@@ -193,10 +192,10 @@ void MainWindowModel::loadStartSettings(bool startUp) {
     if (startUp) {
         const BackupMenu& menu = m_files.backupMenu();
         if (m_commandLineFile.isEmpty()) {
-            if (m_settings.startOption == StartSettings::OpenStartDataFile &&
-                QFileInfo(m_settings.startDataFile).isFile()) {
-                m_files.openYearFile(m_settings.startDataFile);
-            } else if (m_settings.startOption == StartSettings::OpenLastFile &&
+            if (m_settings.startOption == ProgramSettings::OpenStartDataFile &&
+                QFileInfo(m_settings.startFile()).isFile()) {
+                m_files.openYearFile(m_settings.startFile());
+            } else if (m_settings.startOption == ProgramSettings::OpenLastFile &&
                        QFileInfo(menu.lastFileName).isFile()) {
                 m_files.openYearFile(menu.lastFileName);
             }
@@ -209,8 +208,8 @@ void MainWindowModel::loadStartSettings(bool startUp) {
 void MainWindowModel::prepareMainWindow() {
     m_ws.periods.usageType = kBusinessUsage;
     m_ws.currentBook = m_ws.mainBook();
-    m_ledger.setStatusPanel(0, cashKind());
-    m_ledger.setStatusPanel(1, m_ws.mainTitle());
+    m_ledger.status().bookKind = cashKind();
+    m_ledger.status().bookName = m_ws.mainTitle();
     m_files.backupMenu().lastFileName.clear();
     m_ws.periods.startMonth = 1;
     m_ws.periods.asRead = {};
@@ -411,15 +410,14 @@ void MainWindowModel::calendarDayClicked(int cell, bool shift) {
     }
 }
 
-QString MainWindowModel::statusPanel(int index) const {
-    switch (index) {
-        case 3:
-            return m_ws.currentFilePath;
-        case 5:
-            return m_settings.companyName;
-        default:
-            return m_ledger.statusPanels()[static_cast<size_t>(index)];
-    }
+StatusPanels MainWindowModel::statusPanels() const {
+    const LedgerStatus& ledger = m_ledger.status();
+    return {ledger.bookKind, ledger.bookName,      ledger.tabMonth, m_ws.currentFilePath,
+            ledger.progress, m_settings.company(), ledger.year,     ledger.month};
+}
+
+QStringList StatusPanels::inOrder() const {
+    return {bookKind, bookName, tabMonth, filePath, progress, companyName, year, month};
 }
 
 }  // namespace tallyrix

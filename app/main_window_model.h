@@ -10,7 +10,7 @@
 #include "analysis/monthly_table_model.h"
 #include "core/bracket_keys.h"
 #include "core/folders.h"
-#include "core/start_settings.h"
+#include "core/program_settings.h"
 #include "entry/book_choice_model.h"
 #include "entry/entry_commands.h"
 #include "entry/entry_dialog_model.h"
@@ -28,6 +28,19 @@
 namespace tallyrix {
 
 class Prompter;
+
+// The eight panels of the main window's status line.
+struct StatusPanels {
+    QString bookKind;
+    QString bookName;
+    QString tabMonth;
+    QString filePath;
+    QString progress;
+    QString companyName;
+    QString year;
+    QString month;
+    QStringList inOrder() const;
+};
 
 // The main window as its model sees it: what only a window can do.
 class MainWindowView : public LedgerView,
@@ -173,14 +186,14 @@ public:
     EntryDialogModel& datain() { return m_datain; }
     MonthlyTableModel& table() { return m_table; }
     const MonthlyTableModel& table() const { return m_table; }
-    const StartSettings& settings() const { return m_settings; }
+    const ProgramSettings& settings() const { return m_settings; }
     const QStringList& accountTitles() const { return m_accountTitles; }
     const Folders& folders() const { return m_folders; }
     Prompter& prompter() { return m_prompter; }
     const Layout& layout() const { return m_layout; }
     const QString& commandLineFile() const { return m_commandLineFile; }
-    // The status line: panels 0..7, the file path and company name included.
-    QString statusPanel(int index) const;
+    // The status line, left to right.
+    StatusPanels statusPanels() const;
 
 private:
     class Listener;
@@ -196,7 +209,7 @@ private:
     std::unique_ptr<Listener> m_listener;
 
     Workspace m_ws;
-    StartSettings m_settings;
+    ProgramSettings m_settings;
     LedgerModel m_ledger;
     LedgerSearch m_search;
     FileCommands m_files;

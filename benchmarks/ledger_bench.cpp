@@ -5,7 +5,7 @@
 #include "benchmarks/bench_year.h"
 #include "core/format_settings.h"
 #include "core/scripted_prompter.h"
-#include "core/start_settings.h"
+#include "core/program_settings.h"
 #include "ledger/balances.h"
 #include "ledger/ledger_model.h"
 #include "ledger/periods.h"
@@ -53,7 +53,7 @@ void BM_OpenYearFile(benchmark::State& state) {
         Workspace ws;
         ScriptedPrompter prompter;
         LedgerModel ledger(ws, prompter);
-        StartSettings settings;
+        ProgramSettings settings;
         FileCommands files(ws, prompter, ledger, Folders{dir.path(), dir.path()}, settings,
                            QString());
         benchmark::DoNotOptimize(files.openYearFile(path));

@@ -4,7 +4,7 @@
 #include <QStringList>
 
 #include "core/scripted_prompter.h"
-#include "core/start_settings.h"
+#include "core/program_settings.h"
 #include "ledger/ledger_model.h"
 #include "yearfile/file_commands.h"
 #include "yearfile/workspace.h"
@@ -31,7 +31,7 @@ private:
     Workspace m_ws;
     ScriptedPrompter m_prompter;
     LedgerModel m_ledger;
-    StartSettings m_settings;
+    ProgramSettings m_settings;
     FileCommands m_files;
 };
 

@@ -2,6 +2,7 @@
 
 #include "core/format_settings.h"
 #include "core/prompter.h"
+#include "ledger/ledger_rows.h"
 #include "ledger/periods.h"
 
 namespace tallyrix {
@@ -11,38 +12,10 @@ QString heading() {
     return QStringLiteral("確認");
 }
 
-// "#,##0" of an amount field; a field that is no number is shown as it stands.
-QString displayOfField(const QString& field, Amount* value = nullptr) {
-    Amount amount;
-    if (!tryParseMoney(field, amount)) {
-        return field;
-    }
-    if (value) {
-        *value = amount;
-    }
-    return amount.toDisplayString();
-}
-
-QString markerOf(Amount balance) {
-    return balance.isNegative() ? QStringLiteral("-") : QStringLiteral("+");
-}
-
-QString blankIfZero(const QString& text) {
-    return text == QLatin1String("0") ? QString() : text;
-}
-
 }  // namespace
 
 QString BookPanelRow::record() const {
     return book.kind + u';' + book.name + u';' + balance.toPlainString() + u';';
-}
-
-QString monthDayText(const QDate& date) {
-    return date.toString(QStringLiteral("MM'月'dd'日'"));
-}
-
-QString longDayText(const QDate& date) {
-    return date.toString(QStringLiteral("yyyy'年'MM'月'dd'日'"));
 }
 
 LedgerModel::LedgerModel(Workspace& ws, Prompter& prompter, Today today)
@@ -55,10 +28,6 @@ LedgerModel::LedgerModel(Workspace& ws, Prompter& prompter, Today today)
         m_ws.currentBook = m_ws.mainBook();
     }
     m_bookLabel = m_ws.mainTitle();
-}
-
-QString LedgerModel::monthKeyText() const {
-    return monthKey(m_state.currentMonth);
 }
 
 const LedgerRow* LedgerModel::selectedLedgerRow() const {
@@ -87,167 +56,29 @@ void LedgerModel::showPeriodInTabAndStatus() {
     const int m = m_state.currentMonth;
     const bool all = m == PeriodTable::kAllMonths;
     m_selectedTab = all ? 0 : t.positionOfPeriod(m);
-    m_status[6] = QString::number(all ? t.startYear : calendarYearOfPeriod(t, m));
-    m_status[7] = QString::number(m);
+    m_status.year = QString::number(all ? t.startYear : calendarYearOfPeriod(t, m));
+    m_status.month = QString::number(m);
 }
 
 void LedgerModel::buildRows() {
-    m_rows.clear();
     const int month = m_state.currentMonth;
-    m_state.periodIncome[static_cast<size_t>(month)] = Amount();
-    m_state.periodExpense[static_cast<size_t>(month)] = Amount();
-
-    const int count = m_ws.entries.count();
-    int start = 0;
     if (month != PeriodTable::kAllMonths) {
-        // The first line of the period. Only the month key field counts: a
-        // description that happens to hold "d05=" must not start the scan early.
-        const QString key = monthKeyText();
-        start = count;
-        for (int i = 0; i < count; ++i) {
-            if (m_ws.entries.at(i).fieldView(MonthKeyField) == key) {
-                start = i;
-                break;
-            }
-        }
         m_state.periodBeforeSearch = month;
     }
     setTitleLabel();
-
-    const bool plainView = !m_state.anyFilter() && !m_state.dayMode && !m_state.allBooksMode;
-    if (plainView && month != PeriodTable::kAllMonths) {
-        appendCarryIn();
+    LedgerRows built = buildLedgerRows(m_ws, m_state, m_balances);
+    m_rows = std::move(built.rows);
+    m_state.periodIncome[static_cast<size_t>(month)] = built.income;
+    m_state.periodExpense[static_cast<size_t>(month)] = built.expense;
+    if (built.hasTotal) {
+        m_totalTexts = {built.income.toDisplayString(), built.expense.toDisplayString(),
+                        (built.income - built.expense).toDisplayString()};
     }
-    QString lastDate;
-    Amount runningSum;
-    const QString key = monthKeyText();
-    for (int i = start; i < count; ++i) {
-        m_status[4] = QString::number(i);
-        if (month != PeriodTable::kAllMonths &&
-            m_ws.entries.at(i).fieldView(MonthKeyField) != key) {
-            break;
-        }
-        appendEntryRow(i, lastDate, runningSum);
-    }
-
-    if (!m_rows.empty()) {
-        const Amount income = m_state.periodIncome[static_cast<size_t>(month)];
-        const Amount expense = m_state.periodExpense[static_cast<size_t>(month)];
-        LedgerRow total;
-        total.marker = QStringLiteral("+");
-        total.description = (m_state.dayMode || m_state.anyFilter())
-                                ? QStringLiteral("【合  計】")
-                                : QStringLiteral("【当月合計】");
-        total.income = income.toDisplayString();
-        total.expense = expense.toDisplayString();
-        m_rows.push_back(total);
-        m_totalTexts = {income.toDisplayString(), expense.toDisplayString(),
-                        (income - expense).toDisplayString()};
-        if (!m_state.dayMode && !m_state.anyFilter()) {
-            const Amount closing = m_balances.monthEnd[static_cast<size_t>(month)];
-            LedgerRow carryOut;
-            carryOut.marker = closing.isNegative() ? QStringLiteral("*") : QStringLiteral("=");
-            carryOut.description = QStringLiteral("□次月繰越");
-            carryOut.balance = closing.toDisplayString();
-            m_rows.push_back(carryOut);
-        }
-    }
-    if (m_state.anyFilter() || m_state.dayMode) {
-        LedgerRow end;
-        end.marker = QStringLiteral("=");
-        m_rows.push_back(end);
+    if (built.lastLineExamined) {
+        m_status.progress = QString::number(*built.lastLineExamined);
     }
     setRangeLabel();
     padRows();
-}
-
-void LedgerModel::appendCarryIn() {
-    const PeriodTable& t = m_ws.periods;
-    const int month = m_state.currentMonth;
-    LedgerRow row;
-    Amount balance;
-    if (month == t.firstPeriod()) {
-        row.description = QStringLiteral("■前年度繰越");
-        balance = m_balances.opening;
-    } else {
-        row.description = QStringLiteral("■前月繰越");
-        balance = m_balances.monthEnd[static_cast<size_t>(month == 1 ? 12 : month - 1)];
-    }
-    row.marker = markerOf(balance);
-    row.balance = balance.toDisplayString();
-    m_rows.push_back(row);
-}
-
-void LedgerModel::appendEntryRow(int index, QString& lastDate, Amount& runningSum) {
-    const Entry& entry = m_ws.entries.at(index);
-    const ViewState& s = m_state;
-    if (s.dayMode && entry.date() != s.selectedDate) {
-        return;
-    }
-    const BookRef own{entry.field(KindField), entry.field(NameField)};
-    const BookRef counter{entry.field(CounterKindField), entry.field(CounterNameField)};
-    const BookRef& current = m_ws.currentBook;
-    const bool isOwn = own == current;
-    const bool isCounter = counter == current;
-    if (!isOwn && !isCounter && !(s.allBooksMode && own.kind == counter.kind)) {
-        return;
-    }
-    if (!s.accountFilter.isEmpty() && entry.field(TitleField) != s.accountFilter) {
-        return;
-    }
-    if (!s.descriptionFilter.isEmpty() &&
-        !entry.field(DescriptionField).contains(s.descriptionFilter)) {
-        return;
-    }
-    if (!s.incomeFilter.isEmpty() && entry.field(IncomeField) != s.incomeFilter) {
-        return;
-    }
-    if (!s.expenseFilter.isEmpty() && entry.field(ExpenseField) != s.expenseFilter) {
-        return;
-    }
-
-    LedgerRow row;
-    const QString dateField = entry.field(DateField);
-    row.date = dateField != lastDate ? monthDayText(entry.date()) : QString();
-    lastDate = dateField;
-    row.title = entry.field(TitleField);
-    row.description = entry.field(DescriptionField);
-
-    const bool straight = s.allBooksMode || isOwn;
-    const Amount income = straight ? entry.income() : entry.expense();
-    const Amount expense = straight ? entry.expense() : entry.income();
-    row.income = blankIfZero(income.toDisplayString());
-    row.expense = blankIfZero(expense.toDisplayString());
-    m_state.periodIncome[static_cast<size_t>(s.currentMonth)] += income;
-    m_state.periodExpense[static_cast<size_t>(s.currentMonth)] += expense;
-
-    if (!s.allBooksMode) {
-        const QString d = row.description;
-        const QString mark = QStringLiteral("　《%1》");
-        if (own.kind != counter.kind && own.kind == current.kind) {
-            row.description = d + mark.arg(counter.name);
-            row.title = counter.kind;
-        } else if (own.kind != counter.kind && counter.kind == current.kind) {
-            row.description = d + mark.arg(own.name);
-            row.title = own.kind;
-        } else if (own.kind == counter.kind && counter.name != current.name) {
-            row.description = d + mark.arg(counter.name);
-        } else if (own.kind == counter.kind && own.name != current.name) {
-            row.description = d + mark.arg(own.name);
-        }
-    }
-
-    if (!s.accountFilter.isEmpty()) {
-        runningSum += income - expense;
-        row.balance = runningSum.toDisplayString();
-        row.marker = markerOf(runningSum);
-    } else {
-        Amount balance;
-        row.balance = displayOfField(entry.field(BalanceField), &balance);
-        row.marker = markerOf(balance);
-    }
-    row.lineIndex = QString::number(index);
-    m_rows.push_back(row);
 }
 
 void LedgerModel::padRows() {
@@ -301,7 +132,7 @@ void LedgerModel::showPeriod(int m) {
         m = m_state.currentMonth;
     }
     m_state.currentMonth = m;
-    m_status[2] = QString::number(m);
+    m_status.tabMonth = QString::number(m);
     refresh();
     const PeriodTable& t = m_ws.periods;
     if (m != PeriodTable::kAllMonths && !m_state.dayMode) {
@@ -389,8 +220,8 @@ void LedgerModel::setBook(const BookRef& book, int target) {
             m_bookLabel = QStringLiteral("預金出納帳");
             break;
     }
-    m_status[0] = book.kind;
-    m_status[1] = book.name;
+    m_status.bookKind = book.kind;
+    m_status.bookName = book.name;
 }
 
 bool LedgerModel::switchBook(int target) {
@@ -463,12 +294,12 @@ void LedgerModel::yearLoaded(Arrival arrival) {
     m_state.periodExpense.fill(Amount());
     m_balances = BalanceValues{};
     if (arrival == Arrival::Opened) {
-        m_status[2].clear();
+        m_status.tabMonth.clear();
         switchBook(MainBookTarget);
         showPeriod(today.month());
         return;
     }
-    m_status[2].clear();
+    m_status.tabMonth.clear();
     setBook(m_ws.mainBook(), MainBookTarget);
     selectDate(today);
     reassignMonthKeys(m_ws);
@@ -478,7 +309,7 @@ void LedgerModel::yearLoaded(Arrival arrival) {
 }
 
 void LedgerModel::yearSaved() {
-    m_status[2].clear();
+    m_status.tabMonth.clear();
 }
 
 int LedgerModel::targetOf(const BookRef& book) const {

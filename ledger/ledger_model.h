@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ledger/balances.h"
+#include "ledger/ledger_rows.h"
 #include "ledger/view_state.h"
 #include "yearfile/workspace.h"
 #include "yearfile/year_host.h"
@@ -35,6 +36,16 @@ public:
     virtual void ledgerRefreshed() {}
 };
 
+// The ledger's part of the status line.
+struct LedgerStatus {
+    QString bookKind;  // the current book
+    QString bookName;
+    QString tabMonth;  // the month of the tab chosen; empty after an open or a save
+    QString progress;  // the line of the entry list the last refresh examined last
+    QString year;      // the calendar year and the period shown, which printing reads
+    QString month;
+};
+
 // Lets the user pick a petty-cash or bank book; the index of its book line.
 class BookChooser {
 public:
@@ -48,7 +59,6 @@ class LedgerModel : public YearHost {
 public:
     using Today = std::function<QDate()>;
     enum BookTarget { AllBooksTarget = 0, MainBookTarget = 1, PettyCashTarget = 2, BankTarget = 3 };
-    static constexpr int kStatusPanels = 8;
 
     LedgerModel(Workspace& ws, Prompter& prompter, Today today = &QDate::currentDate);
 
@@ -101,10 +111,8 @@ public:
     // The ledger tab selected: 0 "ALL", 1..12 in fiscal order.
     int selectedTab() const { return m_selectedTab; }
     QStringList tabCaptions() const;
-    const std::array<QString, kStatusPanels>& statusPanels() const { return m_status; }
-    void setStatusPanel(int index, const QString& text) {
-        m_status[static_cast<size_t>(index)] = text;
-    }
+    const LedgerStatus& status() const { return m_status; }
+    LedgerStatus& status() { return m_status; }
     const std::vector<BookPanelRow>& bookPanel() const { return m_bookPanel; }
     // "images/bar1.bmp" .. "images/bar3.bmp" and the label above the ledger.
     const QString& headerPicture() const { return m_headerPicture; }
@@ -122,15 +130,11 @@ public:
 private:
     void buildRows();
     void showPeriodInTabAndStatus();
-    void appendCarryIn();
-    // Appends the row of one line unless the view's book, day or filters leave it out.
-    void appendEntryRow(int index, QString& lastDate, Amount& runningSum);
     void padRows();
     void setTitleLabel();
     void setRangeLabel();
     void setBook(const BookRef& book, int target);
     int targetOf(const BookRef& book) const;
-    QString monthKeyText() const;
 
     Workspace& m_ws;
     Prompter& m_prompter;
@@ -142,7 +146,7 @@ private:
     BalanceValues m_balances;
     std::vector<LedgerRow> m_rows;
     std::vector<BookPanelRow> m_bookPanel;
-    std::array<QString, kStatusPanels> m_status;
+    LedgerStatus m_status;
     std::array<QString, 3> m_totalTexts;
     QString m_titleLabel;
     QString m_rangeLabel;
@@ -152,9 +156,5 @@ private:
     int m_selectedTab = 0;
     int m_visibleRows = 0;
 };
-
-// The ledger's date texts: "07月03日" and "2015年07月03日".
-QString monthDayText(const QDate& date);
-QString longDayText(const QDate& date);
 
 }  // namespace tallyrix

@@ -24,7 +24,7 @@ SettingsDialogModel::SettingsDialogModel(Workspace& ws, Folders folders, Prompte
     : m_ws(ws),
       m_folders(std::move(folders)),
       m_prompter(prompter),
-      m_env(readEnvironmentSettings(settingsFile())),
+      m_settings(readProgramSettings(settingsFile())),
       // The open year decides the usage type, whatever [OPTION1] says.
       m_usageType(ws.periods.usageType == kBusinessUsage ? kBusinessUsage : kPocketMoneyUsage),
       m_checkedMonth(validPeriod(ws.periods.startMonth) ? ws.periods.startMonth : 0),
@@ -41,7 +41,7 @@ QString SettingsDialogModel::windowTitle() const {
 }
 
 QString SettingsDialogModel::settingsFile() const {
-    return m_folders.dataFile(environmentFileName());
+    return m_folders.dataFile(programSettingsFileName());
 }
 
 QStringList SettingsDialogModel::usageTypeChoices() {
@@ -60,18 +60,18 @@ QStringList SettingsDialogModel::startOptionChoices() {
 }
 
 void SettingsDialogModel::setStartOption(int option) {
-    if (option == StartSettings::OpenLastFile || option == StartSettings::OpenStartDataFile) {
-        m_env.startOption = option;
+    if (option == ProgramSettings::OpenLastFile || option == ProgramSettings::OpenStartDataFile) {
+        m_settings.startOption = option;
     }
 }
 
 bool SettingsDialogModel::startDataFileEnabled() const {
-    return m_env.startOption == StartSettings::OpenStartDataFile;
+    return m_settings.startOption == ProgramSettings::OpenStartDataFile;
 }
 
 void SettingsDialogModel::setStartDataFile(const QString& path) {
     if (startDataFileEnabled()) {
-        m_env.startDataFile = path;
+        m_settings.startDataFile = path;
     }
 }
 
@@ -193,9 +193,9 @@ void SettingsDialogModel::chooseStartDataFile() {
     FileDialogRequest request;
     request.filter = QStringLiteral("現金出納帳-Tallyrix Version6(*.exv)|*.exv");
     request.defaultExt = QStringLiteral("exv");
-    request.initialDir = fileDialogFolder(m_ws.currentFilePath, m_env.startDataFile);
+    request.initialDir = fileDialogFolder(m_ws.currentFilePath, m_settings.startDataFile);
     if (const std::optional<QString> chosen = m_prompter.openFileName(request)) {
-        m_env.startDataFile = *chosen;
+        m_settings.startDataFile = *chosen;
     }
 }
 
@@ -213,7 +213,7 @@ bool SettingsDialogModel::checksPass() {
     }
     // Both texts go to a code page 932 file; a character it cannot hold would
     // come back as "?".
-    for (const QString* text : {&m_env.startDataFile, &m_env.companyName}) {
+    for (const QString* text : {&m_settings.startDataFile, &m_settings.companyName}) {
         if (const std::optional<QString> bad = unsavableCharacterMessage(*text)) {
             return refuse(*bad);
         }
@@ -253,7 +253,7 @@ void SettingsDialogModel::apply() {
     // The file first: when it cannot be written the open year stays as it was
     // and the user can try again or close.
     try {
-        writeEnvironmentSettings(settingsFile(), m_env);
+        writeProgramSettings(settingsFile(), m_settings);
     } catch (const FileError& error) {
         m_prompter.showNotice(QStringLiteral("確認"), error.message());
         return;

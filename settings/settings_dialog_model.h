@@ -8,7 +8,7 @@
 
 #include "core/amount.h"
 #include "core/folders.h"
-#include "settings/environment_file.h"
+#include "core/program_settings.h"
 #include "yearfile/period_table.h"
 
 namespace tallyrix {
@@ -55,26 +55,26 @@ public:
 
     // `start_opt_1` "起動時オプション": 1 open the last file, 2 open the start data file.
     static QStringList startOptionChoices();
-    int startOption() const { return m_env.startOption; }
+    int startOption() const { return m_settings.startOption; }
     void setStartOption(int option);
     // `wdir` and `Button3` take input only for the second choice.
     bool startDataFileEnabled() const;
-    const QString& startDataFile() const { return m_env.startDataFile; }
+    const QString& startDataFile() const { return m_settings.startDataFile; }
     void setStartDataFile(const QString& path);
 
     // `company_name`
-    const QString& companyName() const { return m_env.companyName; }
-    void setCompanyName(const QString& name) { m_env.companyName = name; }
+    const QString& companyName() const { return m_settings.companyName; }
+    void setCompanyName(const QString& name) { m_settings.companyName = name; }
 
     // `opt2` "残高の－を赤で表示する"
-    bool negativeInRed() const { return m_env.negativeInRed; }
-    void setNegativeInRed(bool on) { m_env.negativeInRed = on; }
+    bool negativeInRed() const { return m_settings.negativeInRed; }
+    void setNegativeInRed(bool on) { m_settings.negativeInRed = on; }
 
     // `opt3` and `font_pt` are hidden: they keep what the file said.
     static QStringList fontTypeChoices();
     static QStringList fontSizeChoices();
-    int fontTypeIndex() const { return m_env.fontType == 2 ? 1 : 0; }
-    int fontSizeIndex() const { return m_env.fontSize - 9; }
+    int fontTypeIndex() const { return m_settings.fontType == 2 ? 1 : 0; }
+    int fontSizeIndex() const { return m_settings.fontSize - 9; }
 
     // `month_1`..`month_12`: the checked start month, 0 when none is.
     int checkedStartMonth() const { return m_checkedMonth; }
@@ -126,7 +126,7 @@ private:
     Folders m_folders;
     Prompter& m_prompter;
 
-    EnvironmentSettings m_env;
+    ProgramSettings m_settings;
     int m_usageType;
     int m_checkedMonth;
     int m_startYear;

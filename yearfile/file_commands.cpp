@@ -60,11 +60,11 @@ QString fileDialogFolder(const QString& openFile, const QString& startDataFile) 
 }
 
 QString FileCommands::dialogFolder() const {
-    return fileDialogFolder(m_ws.currentFilePath, m_settings.startDataFile);
+    return fileDialogFolder(m_ws.currentFilePath, m_settings.startFile());
 }
 
 FileCommands::FileCommands(Workspace& ws, Prompter& prompter, YearHost& host, Folders folders,
-                           const StartSettings& settings, QString settingsFile, Clock clock)
+                           const ProgramSettings& settings, QString settingsFile, Clock clock)
     : m_ws(ws),
       m_prompter(prompter),
       m_host(host),
@@ -102,7 +102,7 @@ bool FileCommands::openYearFile(const QString& path) {
     m_ws.bankBooks = std::move(fresh.bankBooks);
     m_ws.periods = fresh.periods;
     m_menu.lastFileName = path;
-    if (m_settings.startOption == StartSettings::OpenLastFile && !m_settingsFile.isEmpty()) {
+    if (m_settings.startOption == ProgramSettings::OpenLastFile && !m_settingsFile.isEmpty()) {
         try {
             setBracketKey(QStringLiteral("[FILE_DIR]"), path, m_settingsFile);
         } catch (const TallyError& error) {

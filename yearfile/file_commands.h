@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "core/folders.h"
-#include "core/start_settings.h"
+#include "core/program_settings.h"
 #include "yearfile/backup_menu.h"
 #include "yearfile/workspace.h"
 #include "yearfile/year_file.h"
@@ -26,7 +26,7 @@ public:
     // receives the opened path under start option 1 and may be empty (no
     // settings are touched then).
     FileCommands(Workspace& ws, Prompter& prompter, YearHost& host, Folders folders,
-                 const StartSettings& settings, QString settingsFile,
+                 const ProgramSettings& settings, QString settingsFile,
                  Clock clock = &QDateTime::currentDateTime);
 
     // Loads a year file. False when it was missing or unreadable: the workspace
@@ -75,7 +75,7 @@ private:
     Prompter& m_prompter;
     YearHost& m_host;
     Folders m_folders;
-    const StartSettings& m_settings;
+    const ProgramSettings& m_settings;
     QString m_settingsFile;
     Clock m_clock;
     BackupMenu m_menu;

@@ -78,8 +78,8 @@ TEST_F(MainWindowTest, AFirstStartProvisionsAndPreparesAnEmptyYear) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Tallyrix6-Tallyrix Version6"));
     EXPECT_EQ(window->minimumSize(), QSize(1279, 749));
     EXPECT_FALSE(window->model().accountTitles().isEmpty());
-    EXPECT_EQ(window->model().statusPanel(0), QStringLiteral("現金"));
-    EXPECT_EQ(window->model().statusPanel(1), QStringLiteral("現金出納帳"));
+    EXPECT_EQ(window->model().statusPanels().bookKind, QStringLiteral("現金"));
+    EXPECT_EQ(window->model().statusPanels().bookName, QStringLiteral("現金出納帳"));
 }
 
 TEST_F(MainWindowTest, TheCommandLineFileOpensAndWins) {
@@ -264,7 +264,7 @@ TEST_F(MainWindowTest, SettingsRefuseThenApplyAndAreReadAgain) {
               (QStringList{"開始年度が小さすぎます。", "5月の締日設定：前月より前になっています"}));
     EXPECT_EQ(noticeTexts().last(), QStringLiteral("環境設定を登録しました。"));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_EQ(window->model().statusPanel(5), QStringLiteral("山田商店"));
+    EXPECT_EQ(window->model().statusPanels().companyName, QStringLiteral("山田商店"));
     EXPECT_TRUE(window->model().workspace().modified);
     LineStore conf;
     conf.loadFromFile(folders.dataFile("tallyrix.conf"));
@@ -459,8 +459,8 @@ TEST_F(OpenYearTest, TheMonthTabAndStatusFollowThePeriodShown) {
         const PeriodTable& t = model().workspace().periods;
         EXPECT_EQ(child<QTabBar>("monthTabs")->currentIndex(), m == 13 ? 0 : t.positionOfPeriod(m))
             << path;
-        EXPECT_EQ(model().statusPanel(7), QString::number(m)) << path;
-        EXPECT_EQ(model().statusPanel(6),
+        EXPECT_EQ(model().statusPanels().month, QString::number(m)) << path;
+        EXPECT_EQ(model().statusPanels().year,
                   QString::number(m == 13 ? t.startYear : calendarYearOfPeriod(t, m)))
             << path;
     };

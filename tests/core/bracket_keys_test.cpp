@@ -114,35 +114,38 @@ TEST(BracketKeys, WriterRewritesTheWholeFile) {
 
 }  // namespace
 
-#include "core/start_settings.h"
+#include "core/program_settings.h"
 
 namespace {
 
-TEST(StartSettings, SwitchesMatchWholeLinesAndTheLaterLineWins) {
+TEST(ProgramSettings, SwitchesMatchWholeLinesAndTheLaterLineWins) {
     TempDir dir;
     writeBytes(
         dir.file("tallyrix.conf"),
         "[FILE_DIR]= /years/2015.exv \r\n[COMPANY_NAME]=A=B\r\n[OPTION2]=TRUE\r\n"
         "[OPTION3]=2\r\n[Start_Opt_1] = 2\r\n[FONT_SIZE]=12\r\nnonsense\r\n[Start_Opt_1]=2\r\n"
         "[Start_Opt_1]=1\r\n[PRINT_STYLE1]=x\r\n");
-    StartSettings s;
-    readStartSettings(dir.file("tallyrix.conf"), s);
-    EXPECT_EQ(s.startDataFile, QStringLiteral("/years/2015.exv"));
+    const ProgramSettings s = readProgramSettings(dir.file("tallyrix.conf"));
+    EXPECT_EQ(s.startDataFile, QStringLiteral(" /years/2015.exv "));  // as written
+    EXPECT_EQ(s.startFile(), QStringLiteral("/years/2015.exv"));
     EXPECT_EQ(s.companyName, QStringLiteral("A=B"));
     EXPECT_TRUE(s.negativeInRed);
     EXPECT_EQ(s.fontType, 2);
-    EXPECT_EQ(s.startOption, StartSettings::OpenLastFile);
+    EXPECT_EQ(s.fontSize, 12);
+    EXPECT_EQ(s.startOption, ProgramSettings::OpenLastFile);
     EXPECT_EQ(s.printStyle1, QStringLiteral("x"));
 
-    StartSettings spaced;
     writeBytes(dir.file("spaced.conf"), "[Start_Opt_1] = 2\r\n");
-    readStartSettings(dir.file("spaced.conf"), spaced);
-    EXPECT_EQ(spaced.startOption, StartSettings::OpenLastFile);
+    EXPECT_EQ(readProgramSettings(dir.file("spaced.conf")).startOption,
+              ProgramSettings::OpenLastFile);
+    EXPECT_EQ(readProgramSettings(dir.file("missing.conf")).companyName, QString());
 
-    StartSettings untouched;
-    untouched.companyName = QStringLiteral("kept");
-    readStartSettings(dir.file("missing.conf"), untouched);
-    EXPECT_EQ(untouched.companyName, QStringLiteral("kept"));
+    // What is written reads back; the keys only read are not written.
+    writeProgramSettings(dir.file("again.conf"), s);
+    const ProgramSettings again = readProgramSettings(dir.file("again.conf"));
+    EXPECT_EQ(again.startDataFile, s.startDataFile);
+    EXPECT_EQ(again.fontSize, 12);
+    EXPECT_EQ(again.printStyle1, QString());
 }
 
 }  // namespace

@@ -302,7 +302,7 @@ TEST_F(BooksTest, RenamingTheShownBookKeepsShowingIt) {
     const BookRef renamed{bankKind(), QStringLiteral("りそな銀行")};
     EXPECT_EQ(ws.currentBook, renamed);
     EXPECT_EQ(view.state().savedBook, renamed);
-    EXPECT_EQ(view.statusPanels()[1], renamed.name);
+    EXPECT_EQ(view.status().bookName, renamed.name);
     EXPECT_TRUE(rowsShow(QStringLiteral("預け入れ　《現金出納帳》")));
 }
 

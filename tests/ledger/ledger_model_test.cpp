@@ -41,8 +41,8 @@ TEST_F(LedgerModelTest, TheFirstPeriodStartsWithTheYearsCarryForward) {
     EXPECT_EQ(view.titleLabel(), QStringLiteral("現金出納帳   "));
     EXPECT_EQ(view.rangeLabel(), QStringLiteral("2015年03月21日～2015年04月20日"));
     EXPECT_EQ(view.totalTexts(), (std::array<QString, 3>{"50,000", "10,000", "40,000"}));
-    EXPECT_EQ(view.statusPanels()[6], QStringLiteral("2015"));
-    EXPECT_EQ(view.statusPanels()[7], QStringLiteral("4"));
+    EXPECT_EQ(view.status().year, QStringLiteral("2015"));
+    EXPECT_EQ(view.status().month, QStringLiteral("4"));
 }
 
 TEST_F(LedgerModelTest, AnEmptyPeriodCarriesItsBalanceThrough) {
@@ -149,8 +149,8 @@ TEST_F(LedgerModelTest, TabsShowTheirPeriodAndCalendarYear) {
     EXPECT_EQ(listener.shown, QDate(2016, 1, 1));
     EXPECT_EQ(view.state().selectedDate, QDate(2016, 1, 1));
     EXPECT_EQ(view.selectedTab(), 10);
-    EXPECT_EQ(view.statusPanels()[2], QStringLiteral("1"));
-    EXPECT_EQ(view.statusPanels()[6], QStringLiteral("2016"));
+    EXPECT_EQ(view.status().tabMonth, QStringLiteral("1"));
+    EXPECT_EQ(view.status().year, QStringLiteral("2016"));
     EXPECT_EQ(view.tabCaptions().at(10), QStringLiteral("1月"));
 }
 

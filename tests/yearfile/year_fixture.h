@@ -5,7 +5,7 @@
 #include <QFile>
 
 #include "core/scripted_prompter.h"
-#include "core/start_settings.h"
+#include "core/program_settings.h"
 #include "ledger/ledger_model.h"
 #include "tests/support/temp_dir.h"
 #include "yearfile/file_commands.h"
@@ -48,7 +48,7 @@ public:
     QDateTime clock{QDate(2016, 4, 15), QTime(12, 34, 56)};
     Workspace ws;
     ScriptedPrompter prompter;
-    StartSettings settings;
+    ProgramSettings settings;
     LedgerModel ledger;
     FileCommands files;
     NewYearCommands newYear;
