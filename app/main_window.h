@@ -21,13 +21,16 @@ class QTabBar;
 class QTabWidget;
 class QToolButton;
 class QCheckBox;
+class QComboBox;
 
 namespace tallyrix {
 
 class BookGrid;
 class CalendarWidget;
 class LedgerGrid;
+class MonthlyGrid;
 class Prompter;
+class SummaryGraph;
 
 // The main window: shows its model and forwards every command and click to it.
 class MainWindow : public QMainWindow, public MainWindowView {
@@ -80,6 +83,8 @@ private:
     QWidget* createToolTabs();
     QWidget* createSidePanel();
     QWidget* createWorkArea();
+    QWidget* createTablePage();
+    QWidget* createGraphPage();
     void createStatusBar();
     // Runs a command of the model and shows what it changed.
     void run(const std::function<void()>& command);
@@ -89,6 +94,7 @@ private:
     void refreshMonthTabs();
     void refreshBackupMenu();
     void refreshPages();
+    void refreshTablePages();
 
     std::unique_ptr<MainWindowModel> m_model;
     DialogHost m_dialogs{this};
@@ -120,6 +126,11 @@ private:
     LedgerGrid* m_grid = nullptr;
     QCheckBox* m_dayMode = nullptr;
     QCheckBox* m_allBooks = nullptr;
+    QLabel* m_tableCaption = nullptr;
+    QComboBox* m_tableBooks = nullptr;
+    MonthlyGrid* m_monthlyGrid = nullptr;
+    SummaryGraph* m_graph = nullptr;
+    int m_tableRevision = -1;
     std::array<QLabel*, 8> m_status{};
 };
 

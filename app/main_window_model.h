@@ -6,6 +6,8 @@
 #include <functional>
 #include <memory>
 
+#include "analysis/csv_export.h"
+#include "analysis/monthly_table_model.h"
 #include "core/bracket_keys.h"
 #include "core/folders.h"
 #include "core/program_settings.h"
@@ -95,7 +97,8 @@ public:
 
     // Tool tabs and pages. Choosing the tab that is already chosen counts too.
     void toolTabChanged(ToolTab tab);
-    // "月別科目一覧表" (Ctrl+E): the monthly table, from whichever tool tab.
+    // "月別科目一覧表" (Ctrl+E): the monthly table, from whichever tool tab: its
+    // book chooser filled anew and the account level of all books computed.
     void showMonthlyTable();
     ToolTab toolTab() const { return m_toolTab; }
     WorkPage workPage() const { return m_workPage; }
@@ -140,12 +143,19 @@ public:
     void saveScreenLayout();
     // "終了(&X)": the window closes through its close guard.
     void exit();
-    // The monthly table, the graph, the CSV export and printing: their pages
-    // show nothing yet.
-    void computeTable() {}
-    void tableBack() {}
-    void showGraph() {}
-    void exportCsv() {}
+    // "集計": the account level of the book chosen on the table page.
+    void computeTable();
+    // "Back": from the descriptions of a title back to the account titles.
+    void tableBack();
+    // "入出金グラフ": the graph page as last computed.
+    void showGraph();
+    // "CSV出力": the table while its page is shown, else the ledger.
+    void exportCsv();
+    // The table page's book chooser, a double-click on its grid, a column dragged.
+    void chooseTableBook(int index) { m_table.chooseBook(index); }
+    void openTableRow(int row) { m_table.openRow(row); }
+    void setTableColumnWidth(int column, int width) { m_table.setColumnWidth(column, width); }
+    // Printing: its pages show nothing yet.
     void printLedger() {}
     void printBalances() {}
     void printTable() {}
@@ -174,6 +184,8 @@ public:
     CalendarMonth& calendar() { return m_calendar; }
     Holidays& holidays() { return m_holidays; }
     EntryDialogModel& datain() { return m_datain; }
+    MonthlyTableModel& table() { return m_table; }
+    const MonthlyTableModel& table() const { return m_table; }
     const ProgramSettings& settings() const { return m_settings; }
     const QStringList& accountTitles() const { return m_accountTitles; }
     const Folders& folders() const { return m_folders; }
@@ -209,6 +221,8 @@ private:
     DialogBookChooser m_chooser;
     EntryDialogModel m_datain;
     EntryCommands m_entry;
+    MonthlyTableModel m_table;
+    CsvExport m_csv;
 
     QString m_commandLineFile;
     ToolTab m_toolTab = ToolTab::CashBook;

@@ -2,9 +2,10 @@
 
 #include <QTemporaryDir>
 
+#include "benchmarks/bench_year.h"
 #include "core/format_settings.h"
-#include "core/scripted_prompter.h"
 #include "core/program_settings.h"
+#include "core/scripted_prompter.h"
 #include "ledger/balances.h"
 #include "ledger/ledger_model.h"
 #include "ledger/periods.h"
@@ -12,40 +13,9 @@
 #include "yearfile/year_file.h"
 
 using namespace tallyrix;
+using tallyrix::bench::makeYear;
 
 namespace {
-
-// A year of `entries` entries spread over the main cash book, 14 petty-cash and
-// 15 bank books (30 books), one in five a transfer from the cash book.
-Workspace makeYear(int entries) {
-    Workspace ws;
-    autoSetMonthEnd(ws.periods, 4, 2015);
-    ws.periods.startMonth = 4;
-    ws.periods.startYear = 2015;
-    QList<BookRef> books{ws.mainBook()};
-    for (int i = 0; i < 14; ++i) {
-        ws.pettyBooks.add(QStringLiteral("z,小口,小口%1,1000,").arg(i));
-        books.append({pettyCashKind(), QStringLiteral("小口%1").arg(i)});
-    }
-    for (int i = 0; i < 15; ++i) {
-        ws.bankBooks.add(QStringLiteral("z,預金,銀行%1,500000,").arg(i));
-        books.append({bankKind(), QStringLiteral("銀行%1").arg(i)});
-    }
-    const QDate first(2015, 4, 1);
-    for (int i = 0; i < entries; ++i) {
-        const QDate date = first.addDays(i * 365 / entries);
-        const BookRef& own = books[i % books.size()];
-        const BookRef& counter = (i % 5 == 0 && i % books.size() != 0) ? books[0] : own;
-        ws.entries.append(QStringLiteral("d%1=,%2,%3,旅費交通費,電車代,%4,%5,,%6,%7,%8,%9,")
-                              .arg(date.month(), 2, 10, QChar(u'0'))
-                              .arg(formatDate(date))
-                              .arg(i)
-                              .arg(i % 3 == 0 ? 1000 + i % 7 : 0)
-                              .arg(i % 3 == 0 ? 0 : 500 + i % 11)
-                              .arg(own.kind, own.name, counter.kind, counter.name));
-    }
-    return ws;
-}
 
 void BM_TotalcheckEveryBook(benchmark::State& state) {
     Workspace ws = makeYear(static_cast<int>(state.range(0)));

@@ -3,6 +3,7 @@
 #include <QString>
 #include <exception>
 
+#include "cli/analysis_commands.h"
 #include "cli/ledger_command.h"
 #include "cli/render_command.h"
 #include "cli/year_commands.h"
@@ -27,6 +28,18 @@ const char kUsage[] =
     "      --book KIND NAME (default: the main cash book) or --all-books,\n"
     "      --month N|ALL (default: the start month) or --day yyyy/MM/dd,\n"
     "      --account T, --description T, --income T, --expense T (searches)\n"
+    "  table FILE [OPTIONS]        the monthly account table, its rows tab-separated:\n"
+    "      --book KIND NAME (default: all books), --title T (the descriptions of T)\n"
+    "  summary FILE [--book KIND NAME]\n"
+    "                              the income and expense summary: per month the\n"
+    "      month, income, cumulative income, expense, cumulative expense, difference,\n"
+    "      cumulative difference and the two bar heights; then the scale and range\n"
+    "  export-csv FILE OUT [OPTIONS]\n"
+    "                              the CSV export (code page 932, CR LF) of the ledger:\n"
+    "      --book KIND NAME (default: the main cash book) or --all-books,\n"
+    "      --account T (a title search), --balances, --title (the heading line);\n"
+    "      or with --table of the monthly account table: --book KIND NAME\n"
+    "      (default: all books), --title-row (the heading row)\n"
     "  render STYLE OUTPUT         a style file drawn as it stands on an A4 sheet:\n"
     "      --png OUT.png [--zoom PERCENT] (the preview at 96 dpi, zoom 5 to 200,\n"
     "      default 100) or --pdf OUT.pdf (the printed page);\n"
@@ -92,6 +105,15 @@ int runCli(const QStringList& arguments, std::FILE* out, std::FILE* err) {
         }
         if (command == QLatin1String("ledger")) {
             return runLedger(rest, context);
+        }
+        if (command == QLatin1String("table")) {
+            return runTable(rest, context);
+        }
+        if (command == QLatin1String("summary")) {
+            return runSummary(rest, context);
+        }
+        if (command == QLatin1String("export-csv")) {
+            return runExportCsv(rest, context);
         }
         if (command == QLatin1String("render")) {
             return runRender(rest, context);

@@ -72,6 +72,18 @@ QString stripCommas(const QString& text) {
     return result.isEmpty() ? QStringLiteral("0") : result;
 }
 
+QString trimBlanks(const QString& text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first].unicode() <= 0x20) {
+        ++first;
+    }
+    while (last > first && text[last - 1].unicode() <= 0x20) {
+        --last;
+    }
+    return text.mid(first, last - first);
+}
+
 double parseFloatOr(const QString& text, double defaultValue) {
     const QString s = text.trimmed();
     if (s.isEmpty()) {

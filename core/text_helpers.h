@@ -24,6 +24,10 @@ QString dayOfLabel(const QString& label);
 // Every "," removed; an empty result reads "0".
 QString stripCommas(const QString& text);
 
+// Blanks and control characters (up to U+0020) removed at both ends; a
+// full-width space is text and stays.
+QString trimBlanks(const QString& text);
+
 // The text as a decimal number, or the default when it is not one.
 double parseFloatOr(const QString& text, double defaultValue);
 
