@@ -85,7 +85,7 @@ protected:
 TEST_F(TablePagesTest, CtrlEShowsTheTableOfAllBooksWithoutTheSidePane) {
     window->action(Command::ShowMonthlyTable)->trigger();
     EXPECT_EQ(shownPage()->objectName(), "月別一覧表");
-    EXPECT_TRUE(child<QStackedWidget>("PageControl2")->isHidden());
+    EXPECT_TRUE(child<QStackedWidget>("sidePages")->isHidden());
     EXPECT_FALSE(window->menu(1)->isEnabled());
     EXPECT_EQ(caption(), "月別科目一覧表");
     auto* books = child<QComboBox>("notes_select");
@@ -131,7 +131,7 @@ TEST_F(TablePagesTest, TheGraphShowsTheSummaryOfTheLastTable) {
     window->action(Command::ShowMonthlyTable)->trigger();
     window->runCommand(Command::ShowGraph);
     EXPECT_EQ(shownPage()->objectName(), "入出金グラフ");
-    EXPECT_TRUE(child<QStackedWidget>("PageControl2")->isHidden());
+    EXPECT_TRUE(child<QStackedWidget>("sidePages")->isHidden());
     const SummaryFigures& shown = child<SummaryGraph>("summaryGraph")->figures();
     EXPECT_EQ(shown.slot(2).tincome.text, "120,000");
     EXPECT_EQ(shown.slot(2).income.height, 300);
