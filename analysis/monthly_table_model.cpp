@@ -32,9 +32,13 @@ void MonthlyTableModel::compute(TableLevel level) {
         m_selectedTitle.clear();
     }
     m_summary.setRange(m_ws.periods);
-    if (m_table.compute(m_ws.entries, m_ws.periods, chosenBook(), level, m_selectedTitle)) {
+    const bool computed =
+        m_table.compute(m_ws.entries, m_ws.periods, chosenBook(), level, m_selectedTitle);
+    ++m_revision;
+    if (computed) {
         m_summary.refresh(m_table, m_ws.periods);
     }
+    m_view->tableComputed();
 }
 
 void MonthlyTableModel::enterPage() {

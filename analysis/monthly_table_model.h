@@ -18,6 +18,8 @@ public:
     virtual ~MonthlyTableView() = default;
     // A double-click on a row that cannot be opened.
     virtual void beep() {}
+    // The table was computed: its page comes to the front.
+    virtual void tableComputed() {}
 };
 
 // The page "月別一覧表" and its graph page "入出金グラフ": the book chooser, the
@@ -44,12 +46,17 @@ public:
     // while the print preview is shown or at the account level already.
     void back(bool printPreviewShown);
     // A year was opened or started: the summary returns to empty.
-    void resetSummary(int year) { m_summary.reset(year); }
+    void resetSummary(int year) {
+        m_summary.reset(year);
+        ++m_revision;
+    }
 
     // Computes the table at a level for the chosen book and refreshes the summary.
     void compute(TableLevel level);
 
     const MonthlyTable& table() const { return m_table; }
+    // Counts the computations, so that a window redraws only a changed table.
+    int revision() const { return m_revision; }
     const SummaryFigures& summary() const { return m_summary; }
     TableLevel level() const { return m_table.level(); }
     const QString& selectedTitle() const { return m_selectedTitle; }
@@ -92,6 +99,7 @@ private:
     std::vector<TableBookItem> m_books;
     int m_bookIndex = 0;
     QString m_selectedTitle;
+    int m_revision = 0;
 };
 
 }  // namespace tallyrix

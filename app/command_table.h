@@ -66,7 +66,7 @@ enum class Command {
 // One command: its name, caption, category, key, when it may run and what it does.
 struct CommandEntry {
     Command command;
-    const char* name;  // the command's own name ("kingakuAgain")
+    const char* name;  // the command's name in the program's command list
     QString caption;
     QString category;
     QKeySequence shortcut;

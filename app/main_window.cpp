@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -15,6 +16,7 @@
 #include <QProcess>
 #include <QScopedValueRollback>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStandardPaths>
@@ -41,6 +43,8 @@
 #include "widgets/calendar_widget.h"
 #include "widgets/gradient_panel.h"
 #include "widgets/ledger_grid.h"
+#include "widgets/monthly_grid.h"
+#include "widgets/summary_graph.h"
 
 namespace tallyrix {
 namespace {
@@ -359,16 +363,9 @@ QWidget* MainWindow::createWorkArea() {
     column->addWidget(m_grid, 1);
     m_workPages->addWidget(ledgerPage);
 
-    for (const char* name : {"月別一覧表", "印刷プレビュー", "入出金グラフ"}) {
-        if (QString::fromUtf8(name) == u"印刷プレビュー") {
-            m_workPages->addWidget(m_printPages->preview());
-            continue;
-        }
-        auto* page = new QLabel(QString::fromUtf8(name));
-        page->setObjectName(QString::fromUtf8(name));
-        page->setAlignment(Qt::AlignCenter);
-        m_workPages->addWidget(page);
-    }
+    m_workPages->addWidget(createTablePage());
+    m_workPages->addWidget(m_printPages->preview());
+    m_workPages->addWidget(createGraphPage());
 
     connect(m_monthTabs, &QTabBar::currentChanged, this, [this](int k) {
         if (!m_refreshingTabs) {
@@ -404,6 +401,64 @@ QWidget* MainWindow::createWorkArea() {
     return m_workPages;
 }
 
+QWidget* MainWindow::createTablePage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("月別一覧表"));
+    auto* column = new QVBoxLayout(page);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    auto* bar = new GradientPanel;
+    bar->setObjectName(QStringLiteral("tableBar"));
+    bar->setFixedHeight(30);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(8, 0, 8, 0);
+    m_tableCaption = new QLabel;
+    m_tableCaption->setObjectName(QStringLiteral("tableCaption"));
+    QFont big = m_tableCaption->font();
+    big.setPointSize(big.pointSize() + 4);
+    big.setBold(true);
+    m_tableCaption->setFont(big);
+    m_tableBooks = new QComboBox;
+    m_tableBooks->setObjectName(QStringLiteral("notes_select"));
+    m_tableBooks->setMinimumWidth(200);
+    row->addWidget(m_tableCaption);
+    row->addStretch(1);
+    row->addWidget(new QLabel(QStringLiteral("帳簿")));
+    row->addWidget(m_tableBooks);
+    column->addWidget(bar);
+
+    m_monthlyGrid = new MonthlyGrid;
+    m_monthlyGrid->setObjectName(QStringLiteral("monthlyGrid"));
+    column->addWidget(m_monthlyGrid, 1);
+
+    connect(m_tableBooks, &QComboBox::activated, this,
+            [this](int index) { run([this, index] { m_model->chooseTableBook(index); }); });
+    connect(m_monthlyGrid, &MonthlyGrid::rowDoubleClicked, this,
+            [this](int row) { run([this, row] { m_model->openTableRow(row); }); });
+    connect(m_monthlyGrid, &MonthlyGrid::columnWidthChanged, this,
+            [this](int column, int width) { m_model->setTableColumnWidth(column, width); });
+    connect(m_monthlyGrid, &MonthlyGrid::contextMenuRequested, this, [this](const QPoint& pos) {
+        QMenu popup(this);
+        for (Command command : ledgerPopupMenu()) {
+            popup.addAction(action(command));
+        }
+        popup.exec(pos);
+    });
+    return page;
+}
+
+QWidget* MainWindow::createGraphPage() {
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("入出金グラフ"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    m_graph = new SummaryGraph;
+    m_graph->setObjectName(QStringLiteral("summaryGraph"));
+    scroll->setWidget(m_graph);
+    scroll->setWidgetResizable(true);
+    return scroll;
+}
+
 void MainWindow::createStatusBar() {
     static const int kWidths[] = {60, 120, 40, 380, 60, 160, 60, 40};
     for (size_t i = 0; i < m_status.size(); ++i) {
@@ -437,6 +492,34 @@ void MainWindow::refreshBackupMenu() {
     const BackupMenu& menu = m_model->files().backupMenu();
     for (int n = 1; n <= BackupMenu::kEntries; ++n) {
         m_backupActions[static_cast<size_t>(n - 1)]->setText(menu[n].caption);
+    }
+}
+
+void MainWindow::refreshTablePages() {
+    const MonthlyTableModel& table = m_model->table();
+    m_tableCaption->setText(table.sideCaption());
+    QStringList names;
+    for (const TableBookItem& item : table.books()) {
+        names.append(item.name);
+    }
+    QStringList shown;
+    for (int i = 0; i < m_tableBooks->count(); ++i) {
+        shown.append(m_tableBooks->itemText(i));
+    }
+    if (shown != names) {
+        m_tableBooks->clear();
+        m_tableBooks->addItems(names);
+    }
+    m_tableBooks->setCurrentIndex(table.bookIndex());
+    const TableColumnWidths& widths = table.columnWidths();
+    m_monthlyGrid->setColumnWidths(QList<int>(widths.widths.begin(), widths.widths.end()));
+    // A table is rebuilt only when it was computed again, so the grid keeps its
+    // scroll position through other commands.
+    const bool red = m_model->ledger().state().redNegatives;
+    if (table.revision() != m_tableRevision || red != m_monthlyGrid->gridModel().redNegatives()) {
+        m_tableRevision = table.revision();
+        m_monthlyGrid->setTable(table.table(), red);
+        m_graph->setFigures(table.summary());
     }
 }
 
@@ -516,6 +599,7 @@ void MainWindow::refreshView() {
     if (m_model->workPage() == MainWindowModel::WorkPage::PrintPreview) {
         m_printPages->refresh();
     }
+    refreshTablePages();
     refreshPages();
 }
 

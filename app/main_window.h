@@ -23,13 +23,16 @@ class QTabBar;
 class QTabWidget;
 class QToolButton;
 class QCheckBox;
+class QComboBox;
 
 namespace tallyrix {
 
 class BookGrid;
 class CalendarWidget;
 class LedgerGrid;
+class MonthlyGrid;
 class Prompter;
+class SummaryGraph;
 
 // The main window: shows its model and forwards every command and click to it.
 class MainWindow : public QMainWindow, public MainWindowView {
@@ -82,6 +85,8 @@ private:
     QWidget* createToolTabs();
     QWidget* createSidePanel();
     QWidget* createWorkArea();
+    QWidget* createTablePage();
+    QWidget* createGraphPage();
     void createStatusBar();
     // Runs a command of the model and shows what it changed.
     void run(const std::function<void()>& command);
@@ -91,6 +96,7 @@ private:
     void refreshMonthTabs();
     void refreshBackupMenu();
     void refreshPages();
+    void refreshTablePages();
 
     // The printers outlive the model whose print page prints on them.
     std::unique_ptr<QtPrinterService> m_printer;
@@ -125,6 +131,11 @@ private:
     LedgerGrid* m_grid = nullptr;
     QCheckBox* m_dayMode = nullptr;
     QCheckBox* m_allBooks = nullptr;
+    QLabel* m_tableCaption = nullptr;
+    QComboBox* m_tableBooks = nullptr;
+    MonthlyGrid* m_monthlyGrid = nullptr;
+    SummaryGraph* m_graph = nullptr;
+    int m_tableRevision = -1;
     std::array<QLabel*, 8> m_status{};
 };
 

@@ -15,7 +15,7 @@
 namespace tallyrix {
 
 // Hands everything a part asks of the window to the window, once there is one.
-class MainWindowModel::Listener : public MainWindowView {
+class MainWindowModel::Listener : public MainWindowView, public MonthlyTableView {
 public:
     explicit Listener(MainWindowModel& model) : m_model(model) {}
     MainWindowView* w() const { return m_model.m_window; }
@@ -42,6 +42,13 @@ public:
         m_model.m_holidays.toggle(date.month(), date.day());
     }
     void yearArrived() override { m_model.loadAccountTitles(); }
+    void analysisCleared() override {
+        m_model.m_table.resetSummary(m_model.m_clock().date().year());
+    }
+    void tableComputed() override {
+        m_model.m_workPage = WorkPage::MonthlyTable;
+        m_model.m_sidePage = SidePage::Accounts;
+    }
     void ledgerRefreshed() override {
         if (w()) {
             w()->ledgerRefreshed();
@@ -124,13 +131,17 @@ MainWindowModel::MainWindowModel(Prompter& prompter, Folders folders, QStringLis
       m_chooser(m_ledger, prompter, *m_listener),
       m_datain(m_ledger, prompter, m_folders, m_holidays, *m_listener),
       m_entry(m_ledger, m_search, prompter, m_datain, *m_listener),
-      m_printSources(m_ledger, m_settings) {
+      m_table(m_ws, prompter),
+      m_csv(prompter),
+      m_printSources(m_ledger, m_settings, &m_table) {
     m_ledger.setListener(m_listener.get());
+    m_table.setView(m_listener.get());
     m_ledger.setBookChooser(&m_chooser);
 }
 
 MainWindowModel::~MainWindowModel() {
     m_ledger.setListener(nullptr);
+    m_table.setView(nullptr);
 }
 
 void MainWindowModel::setWindow(MainWindowView* window) {
@@ -222,6 +233,7 @@ void MainWindowModel::prepareMainWindow() {
     if (m_ws.currentFilePath.isEmpty()) {
         m_newYear.prepareEmptyYear();
     }
+    m_table.loadColumnWidths(m_folders);
     m_workPage = WorkPage::Ledger;
     m_sidePage = SidePage::Accounts;
     m_ledger.switchBook(LedgerModel::MainBookTarget);
@@ -249,6 +261,7 @@ bool MainWindowModel::confirmClose(const QRect& geometry) {
         m_prompter.showNotice(QStringLiteral("確認"), error.message());
     }
     m_files.saveBackupList();
+    m_table.saveColumnWidths(m_folders);
     return close;
 }
 
@@ -266,15 +279,33 @@ void MainWindowModel::toolTabChanged(ToolTab tab) {
 void MainWindowModel::showMonthlyTable() {
     m_workPage = WorkPage::MonthlyTable;
     m_editMenuEnabled = false;
+    m_table.enterPage();
+}
+
+void MainWindowModel::computeTable() {
+    m_workPage = WorkPage::MonthlyTable;
+    m_table.sum();
+}
+
+void MainWindowModel::tableBack() {
+    m_table.back(m_workPage == WorkPage::PrintPreview);
+}
+
+void MainWindowModel::showGraph() {
+    m_workPage = WorkPage::Graph;
+}
+
+void MainWindowModel::exportCsv() {
+    if (m_workPage == WorkPage::MonthlyTable) {
+        m_csv.exportTable(m_table.table(), m_files.dialogFolder());
+    } else {
+        m_csv.exportLedger(m_ws.entries, m_ws.currentBook, m_ledger.state(),
+                           m_files.dialogFolder());
+    }
 }
 
 void MainWindowModel::setPrinter(PrinterService& printer) {
     m_print = std::make_unique<PrintPageModel>(m_printSources, printer, m_prompter, m_folders);
-}
-
-void MainWindowModel::setMonthlyTable(const MonthlyTableModel* table) {
-    m_table = table;
-    m_printSources.setTable(table);
 }
 
 void MainWindowModel::showPrintPages() {
@@ -298,21 +329,21 @@ void MainWindowModel::printBalances() {
 }
 
 void MainWindowModel::printTable() {
-    if (m_print && m_table) {
-        m_print->printTable(m_table->level() == TableLevel::Accounts ? 0 : 1);
+    if (m_print) {
+        m_print->printTable(m_table.level() == TableLevel::Accounts ? 0 : 1);
         showPrintPages();
     }
 }
 
 void MainWindowModel::printSummary() {
-    if (m_print && m_table) {
+    if (m_print) {
         showPrintPages();
         m_print->printReportOfKind(report::kSummary);
     }
 }
 
 void MainWindowModel::printGraph() {
-    if (m_print && m_table) {
+    if (m_print) {
         showPrintPages();
         m_print->printReportOfKind(report::kGraph);
     }

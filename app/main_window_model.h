@@ -6,6 +6,8 @@
 #include <functional>
 #include <memory>
 
+#include "analysis/csv_export.h"
+#include "analysis/monthly_table_model.h"
 #include "core/bracket_keys.h"
 #include "core/folders.h"
 #include "core/program_settings.h"
@@ -97,7 +99,8 @@ public:
 
     // Tool tabs and pages. Choosing the tab that is already chosen counts too.
     void toolTabChanged(ToolTab tab);
-    // "月別科目一覧表" (Ctrl+E): the monthly table, from whichever tool tab.
+    // "月別科目一覧表" (Ctrl+E): the monthly table, from whichever tool tab: its
+    // book chooser filled anew and the account level of all books computed.
     void showMonthlyTable();
     ToolTab toolTab() const { return m_toolTab; }
     WorkPage workPage() const { return m_workPage; }
@@ -142,19 +145,25 @@ public:
     void saveScreenLayout();
     // "終了(&X)": the window closes through its close guard.
     void exit();
-    // The monthly table, the graph and the CSV export: their pages show nothing yet.
-    void computeTable() {}
-    void tableBack() {}
-    void showGraph() {}
-    void exportCsv() {}
+    // "集計": the account level of the book chosen on the table page.
+    void computeTable();
+    // "Back": from the descriptions of a title back to the account titles.
+    void tableBack();
+    // "入出金グラフ": the graph page as last computed.
+    void showGraph();
+    // "CSV出力": the table while its page is shown, else the ledger.
+    void exportCsv();
+    // The table page's book chooser, a double-click on its grid, a column dragged.
+    void chooseTableBook(int index) { m_table.chooseBook(index); }
+    void openTableRow(int row) { m_table.openRow(row); }
+    void setTableColumnWidth(int column, int width) { m_table.setColumnWidth(column, width); }
     // The print commands: the preview and the print page come to the front,
     // the edit menu turns grey, and the print page opens for the report.
     // "出納帳印刷": the ledger as shown, the report of its book.
     void printLedger();
     // "帳簿残高印刷".
     void printBalances();
-    // "印刷", "入出金集計表印刷", "入出金グラフ印刷" of the monthly table page:
-    // only once the window has a table page to print from.
+    // "印刷" of the table page (its level), "入出金集計表印刷", "入出金グラフ印刷".
     void printTable();
     void printSummary();
     void printGraph();
@@ -162,8 +171,6 @@ public:
     // print commands do nothing.
     void setPrinter(PrinterService& printer);
     PrintPageModel* printPage() { return m_print.get(); }
-    // The table page the table, summary and graph prints read.
-    void setMonthlyTable(const MonthlyTableModel* table);
     // The side pane was dragged; it never closes completely.
     int splitterMoved(int leftWidth) const { return std::max(leftWidth, 1); }
 
@@ -187,6 +194,8 @@ public:
     CalendarMonth& calendar() { return m_calendar; }
     Holidays& holidays() { return m_holidays; }
     EntryDialogModel& datain() { return m_datain; }
+    MonthlyTableModel& table() { return m_table; }
+    const MonthlyTableModel& table() const { return m_table; }
     const ProgramSettings& settings() const { return m_settings; }
     const QStringList& accountTitles() const { return m_accountTitles; }
     const Folders& folders() const { return m_folders; }
@@ -223,9 +232,10 @@ private:
     DialogBookChooser m_chooser;
     EntryDialogModel m_datain;
     EntryCommands m_entry;
+    MonthlyTableModel m_table;
+    CsvExport m_csv;
     LedgerPrintSources m_printSources;
     std::unique_ptr<PrintPageModel> m_print;
-    const MonthlyTableModel* m_table = nullptr;
 
     QString m_commandLineFile;
     ToolTab m_toolTab = ToolTab::CashBook;

@@ -4,8 +4,8 @@
 
 #include "benchmarks/bench_year.h"
 #include "core/format_settings.h"
-#include "core/scripted_prompter.h"
 #include "core/program_settings.h"
+#include "core/scripted_prompter.h"
 #include "ledger/balances.h"
 #include "ledger/ledger_model.h"
 #include "ledger/periods.h"

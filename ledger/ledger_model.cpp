@@ -282,6 +282,7 @@ void LedgerModel::recomputeBalances() {
 
 void LedgerModel::clearAnalysis() {
     m_bookPanel.clear();
+    m_listener->analysisCleared();
 }
 
 void LedgerModel::yearLoaded(Arrival arrival) {

@@ -30,6 +30,8 @@ public:
     virtual void toggleHoliday(const QDate& date) { (void)date; }
     // The year was read or prepared: the account titles of its usage type reload.
     virtual void yearArrived() {}
+    // Before a year is read or prepared: the summary of the analysis pages empties.
+    virtual void analysisCleared() {}
     // The rows, labels and panels were rebuilt.
     virtual void ledgerRefreshed() {}
 };

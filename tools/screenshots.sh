@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the screenshots of docs/screenshots: the main window on the sample year,
-# the entry dialog (F5), the settings dialog (Ctrl+G), the open dialog (Ctrl+O)
-# and a question (Ctrl+N after an entry), on a virtual display.
+# the entry dialog (F5), the settings dialog (Ctrl+G), the open dialog (Ctrl+O),
+# the monthly account table (Ctrl+E) with the descriptions of 売上, the income
+# and expense graph, and a question (Ctrl+N after an entry), on a virtual display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
@@ -45,6 +46,19 @@ focus "Tallyrix6-Tallyrix Version6"
 xdotool key ctrl+o
 shot open_dialog
 xdotool key Escape
+sleep 0.5
+# The monthly table of all books, the descriptions of 売上 (its fourth row, a
+# double-click), then the graph from the tool tab 月別一覧表 and back to the ledger.
+focus "Tallyrix6-Tallyrix Version6"
+xdotool key ctrl+e
+shot monthly_table
+xdotool mousemove 115 271 click --repeat 2 --delay 80 1
+shot monthly_table_descriptions
+xdotool mousemove 245 43 click 1
+sleep 0.5
+xdotool mousemove 348 82 click 1
+shot summary_graph
+xdotool mousemove 161 43 click 1
 sleep 0.5
 # One entry from the keyboard, so that a new year asks first.
 focus "Tallyrix6-Tallyrix Version6"

@@ -49,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"d07=", "2015/07/01", "3", "交通費", "電車代", "0", "1500", "", "現金",
                    "現金出納帳", "現金", "現金出納帳"}}));
 
-TEST(LightStrings, CommaTextReadQuotesItemsWithSpaceOrComma) {
+TEST(LineStore, CommaTextReadQuotesItemsWithSpaceOrComma) {
     EXPECT_EQ(storeOf({"a", "b c", "d,e"}).commaText(), QStringLiteral("a,\"b c\",\"d,e\""));
     EXPECT_EQ(storeOf({"", "x", ""}).commaText(), QStringLiteral(",x,"));
     EXPECT_EQ(storeOf({"q\"uote"}).commaText(), QStringLiteral("q\"uote"));
@@ -79,18 +79,18 @@ INSTANTIATE_TEST_SUITE_P(Cases, TextWrite,
                                            TextCase{"\r\n\r\n", {"", ""}},
                                            TextCase{"a\nb\n", {"a", "b"}}));
 
-TEST(LightStrings, TextWriteStopsAtNul) {
+TEST(LineStore, TextWriteStopsAtNul) {
     LineStore store;
     store.setText(QStringLiteral("a\r\nb") + QChar(u'\0') + QStringLiteral("c\r\nd"));
     EXPECT_EQ(store.toStringList(), (QStringList{"a", "b"}));
 }
 
-TEST(LightStrings, TextReadEndsEveryLineWithCrLf) {
+TEST(LineStore, TextReadEndsEveryLineWithCrLf) {
     EXPECT_EQ(storeOf({"a", "", "b"}).text(), QStringLiteral("a\r\n\r\nb\r\n"));
     EXPECT_EQ(LineStore().text(), QString());
 }
 
-TEST(LightStrings, InsertDeleteExchangeKeepOrder) {
+TEST(LineStore, InsertDeleteExchangeKeepOrder) {
     LineStore store = storeOf({"a", "b"});
     store.insert(2, QStringLiteral("c"));  // index = count appends
     store.insert(0, QStringLiteral("z"));
@@ -107,7 +107,7 @@ TEST(LightStrings, InsertDeleteExchangeKeepOrder) {
     EXPECT_EQ(store.indexOf(QStringLiteral("Z")), -1);
 }
 
-TEST(LightStrings, RangeErrorsLeaveTheStoreUnchanged) {
+TEST(LineStore, RangeErrorsLeaveTheStoreUnchanged) {
     LineStore store = storeOf({"a", "b"});
     const QStringList before = store.toStringList();
     const int capacity = store.capacity();
@@ -138,7 +138,7 @@ TEST(LightStrings, RangeErrorsLeaveTheStoreUnchanged) {
     }
 }
 
-TEST(LightStrings, GrowsByThirtyTwoSlots) {
+TEST(LineStore, GrowsByThirtyTwoSlots) {
     LineStore store;
     EXPECT_EQ(store.capacity(), 0);
     store.add(QStringLiteral("a"));
@@ -159,7 +159,7 @@ TEST(LightStrings, GrowsByThirtyTwoSlots) {
     EXPECT_EQ(store.capacity(), 0);
 }
 
-TEST(LightStrings, FindIsCaseInsensitiveAnywhereInTheLine) {
+TEST(LineStore, FindIsCaseInsensitiveAnywhereInTheLine) {
     const LineStore store = storeOf({"f,2015/04/01", "xxD07=,2015/07/01", "d07=,2015/07/02"});
     int line = 0;
     int column = 1;
@@ -178,7 +178,7 @@ TEST(LightStrings, FindIsCaseInsensitiveAnywhereInTheLine) {
     EXPECT_FALSE(store.find(QStringLiteral("d08="), line, column));
 }
 
-TEST(LightStrings, SortOrdersWithTheCallersComparison) {
+TEST(LineStore, SortOrdersWithTheCallersComparison) {
     LineStore store = storeOf({"d", "a", "c", "b", "a", "e"});
     store.sort([](const QString& a, const QString& b) { return a.compare(b); });
     EXPECT_EQ(store.toStringList(), (QStringList{"a", "a", "b", "c", "d", "e"}));
@@ -189,7 +189,7 @@ TEST(LightStrings, SortOrdersWithTheCallersComparison) {
     EXPECT_EQ(one.count(), 1);
 }
 
-TEST(LightStringsFile, Cp932RoundTripIsByteExact) {
+TEST(LineStoreFile, Cp932RoundTripIsByteExact) {
     TempDir dir;
     const QByteArray original = readBytes(fixture("core/cp932_crlf.txt"));
     LineStore store;
@@ -203,7 +203,7 @@ TEST(LightStringsFile, Cp932RoundTripIsByteExact) {
     EXPECT_EQ(readBytes(dir.file("out.txt")), original);
 }
 
-TEST(LightStringsFile, ReadsLfAndCrLfAndDropsLoneCr) {
+TEST(LineStoreFile, ReadsLfAndCrLfAndDropsLoneCr) {
     TempDir dir;
     LineStore store;
     store.loadFromFile(fixture("core/mixed_breaks.txt"));
@@ -212,7 +212,7 @@ TEST(LightStringsFile, ReadsLfAndCrLfAndDropsLoneCr) {
     EXPECT_EQ(readBytes(dir.file("out.txt")), QByteArray("onetwo\r\nthree\r\nfour\r\nfive\r\n"));
 }
 
-TEST(LightStringsFile, EmptyFileAndEmptyStore) {
+TEST(LineStoreFile, EmptyFileAndEmptyStore) {
     TempDir dir;
     writeBytes(dir.file("empty.txt"), {});
     LineStore store = storeOf({"stale"});
@@ -222,14 +222,14 @@ TEST(LightStringsFile, EmptyFileAndEmptyStore) {
     EXPECT_EQ(readBytes(dir.file("out.txt")), QByteArray());
 }
 
-TEST(LightStringsFile, CharactersCp932CannotHoldBecomeQuestionMarks) {
+TEST(LineStoreFile, CharactersCp932CannotHoldBecomeQuestionMarks) {
     TempDir dir;
     LineStore store = storeOf({QString::fromUtf8("税€込😀¥")});
     store.saveToFile(dir.file("out.txt"));
     EXPECT_EQ(readBytes(dir.file("out.txt")), QByteArray("\x90\xc5?\x8d\x9e??\r\n"));
 }
 
-TEST(LightStringsFile, InvalidBytesLoadAsReplacementCharacters) {
+TEST(LineStoreFile, InvalidBytesLoadAsReplacementCharacters) {
     LineStore store;
     store.loadFromFile(fixture("core/invalid_cp932.txt"));
     ASSERT_EQ(store.count(), 2);
@@ -239,14 +239,14 @@ TEST(LightStringsFile, InvalidBytesLoadAsReplacementCharacters) {
     EXPECT_TRUE(store.at(1).contains(QStringLiteral("end")));
 }
 
-TEST(LightStringsFile, MissingFileRaisesAndKeepsTheStore) {
+TEST(LineStoreFile, MissingFileRaisesAndKeepsTheStore) {
     TempDir dir;
     LineStore store = storeOf({"kept"});
     EXPECT_THROW(store.loadFromFile(dir.file("missing.txt")), tallyrix::FileError);
     EXPECT_EQ(store.toStringList(), QStringList{"kept"});
 }
 
-TEST(LightStringsFile, FailedSaveLeavesTheOldFile) {
+TEST(LineStoreFile, FailedSaveLeavesTheOldFile) {
     TempDir dir;
     const QString target = dir.file("keep.txt");
     writeBytes(target, "old\r\n");
