@@ -1,7 +1,7 @@
 #include "print/balance_composer.h"
 
-#include "print/page_placeholders.h"
 #include "core/text_helpers.h"
+#include "print/page_placeholders.h"
 #include "print/style_line.h"
 
 namespace tallyrix {

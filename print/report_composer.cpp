@@ -33,6 +33,7 @@ void composeReportPage(StyleTemplate& lines, int kind, const QStringList& printL
     texts.sideCaption = figures.sideCaption;
     texts.bookName = figures.bookName;
     texts.fiscalYear = fiscalYearText(sources.periods());
+    texts.companyName = sources.companyName();
     texts.negativeInRed = sources.negativeInRed();
     switch (kind) {
         case report::kSummary:

@@ -87,6 +87,7 @@ QString fillReportTexts(const QString& line, int reportKind, const ReportTexts& 
     s = fillText(s, QStringLiteral("#TL"), texts.sideCaption, false);
     s = fillText(s, QStringLiteral("#date"), today, false);
     s = fillText(s, QStringLiteral("#range"), range, false);
+    s = fillText(s, QStringLiteral("#OF"), texts.companyName, false);
     if (reportKind == 20) {
         s = fillText(s, QStringLiteral("#notesname"), texts.bookName, false);
     } else if (reportKind == 40) {

@@ -39,12 +39,14 @@ struct ReportTexts {
     QString sideCaption;  // "#TL"
     QString bookName;     // the book chooser of the monthly table
     QString fiscalYear;   // "#PY" of the graph
+    QString companyName;  // "#OF", as on the ledger and table pages
     bool negativeInRed = false;
 };
 
 // "#date", "#Y", "#M", "#D", "#W", "#PY" (graph only), "#pg", "#TL", "#date"
 // again and "#range" of the reports 20, 30 and 40; the summary also fills
-// "#notesname" and the graph "#notename" with the book.
+// "#notesname" and the graph "#notename" with the book. "#OF" gets the company
+// name as on the other reports, so that a style placing it never prints it raw.
 QString fillReportTexts(const QString& line, int reportKind, const ReportTexts& texts, int page,
                         const QString& range);
 

@@ -56,6 +56,7 @@ ReportTexts texts() {
     t.sideCaption = QStringLiteral("月別科目一覧表");
     t.bookName = QStringLiteral("全帳簿");
     t.fiscalYear = QStringLiteral("2015/03/21～2016/03/20");
+    t.companyName = QStringLiteral("オルベル商店");
     t.negativeInRed = true;
     return t;
 }
@@ -63,7 +64,7 @@ ReportTexts texts() {
 TEST(SummaryComposer, FillsEveryMonthAndTheYear) {
     StyleTemplate lines = page({"#income01", "#rincome01", "#expense02", "#rexpense02", "#sagaku02",
                                 "#y01/#m01", "#y12/#m12", "#income13", "#rincome13", "#expense13",
-                                "#rsagaku13", "#date #TL #notesname p#pg", "#range"});
+                                "#rsagaku13", "#date #TL #notesname p#pg", "#range #OF"});
     composeSummaryPage(lines, figures(), texts(), 1);
     const QStringList expected{"500,000",
                                "500,000",
@@ -77,7 +78,7 @@ TEST(SummaryComposer, FillsEveryMonthAndTheYear) {
                                "3,000",
                                "497,000",
                                "2016/05/01 月別科目一覧表 全帳簿 p1",
-                               "2015年03月21日～2016年03月20日"};
+                               "2015年03月21日～2016年03月20日 オルベル商店"};
     for (int i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(field(lines[i + 1], 20), expected[i]) << lines[i + 1];
     }
