@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont fonts-ipaexfont
   xvfb xauth
+  poppler-utils
 )
 
 missing=()
