@@ -9,27 +9,16 @@ using namespace tallyrix::test;
 
 namespace {
 
-QString item(const QString& text) {
-    TextFields f;
-    f.kind = "data";
-    f.text = text;
-    return textLine(f);
-}
-
-QString field(const QString& line, int n) {
-    return fieldAt(line, QStringLiteral(";"), n);
-}
-
 // A template of M row slots: line 1 the row count, then one description item
 // per slot ("#ic_01" ..), then the items of the page.
 StyleTemplate slotTemplate(int slotCount, const QStringList& pageItems = {}) {
     StyleTemplate lines{QStringLiteral("header;Ver1.1;0;0;0;0;401;100;")};
-    lines.append(item(QStringLiteral("#maxline=%1").arg(slotCount)));
+    lines.append(dataItem(QStringLiteral("#maxline=%1").arg(slotCount)));
     for (int s = 1; s <= slotCount; ++s) {
-        lines.append(item(QStringLiteral("#ic_%1").arg(s, 2, 10, QChar(u'0'))));
+        lines.append(dataItem(QStringLiteral("#ic_%1").arg(s, 2, 10, QChar(u'0'))));
     }
     for (const QString& text : pageItems) {
-        lines.append(item(text));
+        lines.append(dataItem(text));
     }
     return lines;
 }
@@ -62,7 +51,7 @@ LedgerPrintValues cashBook() {
 
 // The description printed in slot s (1-based) of a slotTemplate page.
 QString slotText(const StyleTemplate& page, int s) {
-    return field(page[s + 1], 20);
+    return styleField(page[s + 1], 20);
 }
 
 QString composedText(const QString& text, const LedgerPrintValues& values,
@@ -94,7 +83,7 @@ TEST(LedgerComposer, RowSlotsOfOnePage) {
         EXPECT_EQ(slotText(page, 25), c.slot25) << c.rows << " rows, page " << c.page;
         EXPECT_EQ(counter, c.counterAfter ? c.page : 0) << c.rows << " rows, page " << c.page;
         // The directive never prints.
-        EXPECT_EQ(field(page[1], 20), QString()) << c.rows;
+        EXPECT_EQ(styleField(page[1], 20), QString()) << c.rows;
     }
     StyleTemplate second = slotTemplate(25);
     int counter = 2;
@@ -108,7 +97,7 @@ TEST(LedgerComposer, ContinuationRowHasNoAmounts) {
     composeLedgerPage(page, rows(5), counter, cashBook());
     EXPECT_EQ(slotText(page, 3), QStringLiteral("   次頁へ続く"));
     for (int i = 5; i < page.size(); ++i) {
-        EXPECT_EQ(field(page[i], 20), QString()) << page[i];
+        EXPECT_EQ(styleField(page[i], 20), QString()) << page[i];
     }
     EXPECT_EQ(counter, 1);
 }
@@ -139,22 +128,22 @@ TEST(LedgerComposer, RowPlaceholdersTakeTheirFields) {
     };
     for (const auto& c : cases) {
         StyleTemplate page{QStringLiteral("header;Ver1.1;0;0;0;0;401;100;"),
-                           item(QStringLiteral("#maxline=3")),
-                           item(QStringLiteral("[") + c.placeholder + u']')};
+                           dataItem(QStringLiteral("#maxline=3")),
+                           dataItem(QStringLiteral("[") + c.placeholder + u']')};
         int counter = 1;
         composeLedgerPage(page, list + QStringList{";;;;;;", "04月16日(木);;;;;;"}, counter,
                           cashBook());
-        EXPECT_EQ(field(page[2], 20), QStringLiteral("[%1]").arg(QString::fromUtf8(c.value)))
+        EXPECT_EQ(styleField(page[2], 20), QStringLiteral("[%1]").arg(QString::fromUtf8(c.value)))
             << c.placeholder;
     }
 }
 
 TEST(LedgerComposer, OneRowValuePerLineInSlotOrder) {
     const QStringList list = rows(3);
-    EXPECT_EQ(field(composedText("#ic_02 #ic_01 #ib_01", cashBook(), list), 20),
+    EXPECT_EQ(styleField(composedText("#ic_02 #ic_01 #ib_01", cashBook(), list), 20),
               QStringLiteral("#ic_02 #ic_01 売上"));
     // The clean-up removes the last slot's placeholders left on a line.
-    EXPECT_EQ(field(composedText("#ic_01 #ia_25 #cb_25", cashBook(), list), 20),
+    EXPECT_EQ(styleField(composedText("#ic_01 #ia_25 #cb_25", cashBook(), list), 20),
               QStringLiteral("row1  #cb_25"));
 }
 
@@ -171,17 +160,17 @@ TEST(LedgerComposer, LongBalancesShrinkAndNegativeOnesTurnRed) {
         LedgerPrintValues v = cashBook();
         v.negativeInRed = c.red;
         const QString line = composedText("#if_01", v, list);
-        EXPECT_EQ(field(line, 15), QString::fromUtf8(c.size));
-        EXPECT_EQ(field(line, 18), QString::fromUtf8(c.pitch));
-        EXPECT_EQ(field(line, 19), QString::fromUtf8(c.colour));
-        EXPECT_EQ(field(line, 20), twelve);
+        EXPECT_EQ(styleField(line, 15), QString::fromUtf8(c.size));
+        EXPECT_EQ(styleField(line, 18), QString::fromUtf8(c.pitch));
+        EXPECT_EQ(styleField(line, 19), QString::fromUtf8(c.colour));
+        EXPECT_EQ(styleField(line, 20), twelve);
         EXPECT_EQ(line.count(u';'), 22);
     }
     // Ten characters keep the style's type.
     const QString line =
         composedText("#if_01", cashBook(), {QStringLiteral("04月15日;売上;A;;;12,345,678;")});
-    EXPECT_EQ(field(line, 15), QStringLiteral("10"));
-    EXPECT_EQ(field(line, 18), QStringLiteral("0"));
+    EXPECT_EQ(styleField(line, 15), QStringLiteral("10"));
+    EXPECT_EQ(styleField(line, 18), QStringLiteral("0"));
 }
 
 TEST(LedgerComposer, FormsPrintAmountsWithoutSeparatorsAndMinusAsTheOptionSays) {
@@ -205,9 +194,10 @@ TEST(LedgerComposer, FormsPrintAmountsWithoutSeparatorsAndMinusAsTheOptionSays) 
         v.minusOption = c.minusOption;
         v.negativeInRed = c.red;
         const QString balance = composedText("#cf_01", v, list);
-        EXPECT_EQ(field(balance, 20), QString::fromUtf8(c.balance)) << c.paper << c.minusOption;
-        EXPECT_EQ(field(balance, 19), QString::fromUtf8(c.colour)) << c.paper << c.red;
-        EXPECT_EQ(field(composedText("#cd_01", v, list), 20), QString::fromUtf8(c.income));
+        EXPECT_EQ(styleField(balance, 20), QString::fromUtf8(c.balance))
+            << c.paper << c.minusOption;
+        EXPECT_EQ(styleField(balance, 19), QString::fromUtf8(c.colour)) << c.paper << c.red;
+        EXPECT_EQ(styleField(composedText("#cd_01", v, list), 20), QString::fromUtf8(c.income));
     }
 }
 
@@ -235,7 +225,7 @@ TEST(LedgerComposer, TitleWordsFollowTheBookAndTheUsageType) {
         v.mainTitle = c.usage == 2 ? QStringLiteral("おこづかい帳") : QStringLiteral("現金出納帳");
         v.bookName = v.bookKind == u"預金" ? QStringLiteral("みずほ銀行") : v.mainTitle;
         v.accountFilter = QString::fromUtf8(c.filter);
-        EXPECT_EQ(field(composedText(QString::fromUtf8(c.text), v), 20),
+        EXPECT_EQ(styleField(composedText(QString::fromUtf8(c.text), v), 20),
                   QString::fromUtf8(c.printed))
             << c.kind << " " << c.text;
     }
@@ -259,7 +249,7 @@ TEST(LedgerComposer, CentredTitlePrefix) {
     for (const auto& c : cases) {
         EXPECT_EQ(centredTitlePrefix(QString::fromUtf8(c.title)), c.prefix) << c.title;
     }
-    EXPECT_EQ(field(composedText("#tl", cashBook()), 20),
+    EXPECT_EQ(styleField(composedText("#tl", cashBook()), 20),
               QStringLiteral("  　") + QString(19, u' ') + QStringLiteral("現金出納帳"));
 }
 
@@ -268,16 +258,16 @@ TEST(LedgerComposer, AllBooksPrintTheListTitle) {
     v.allBooksMode = true;
     v.bookKind = QStringLiteral("全帳簿");
     v.bookName = QStringLiteral("全帳簿");
-    EXPECT_EQ(field(composedText("[#NS]", v), 20), QStringLiteral("[]"));
-    EXPECT_EQ(field(composedText("#tl", v), 20),
+    EXPECT_EQ(styleField(composedText("[#NS]", v), 20), QStringLiteral("[]"));
+    EXPECT_EQ(styleField(composedText("#tl", v), 20),
               QString(22, u' ') + QStringLiteral("科目別一覧表"));
     // The title words are left alone in the all-books view.
-    EXPECT_EQ(field(composedText("現金出納帳", v), 20), QStringLiteral("現金出納帳"));
+    EXPECT_EQ(styleField(composedText("現金出納帳", v), 20), QStringLiteral("現金出納帳"));
 }
 
 TEST(LedgerComposer, PageTexts) {
     LedgerPrintValues v = cashBook();
-    EXPECT_EQ(field(composedText("#Y/#M/#D(#W) #OF p#pg", v), 20),
+    EXPECT_EQ(styleField(composedText("#Y/#M/#D(#W) #OF p#pg", v), 20),
               QStringLiteral("2016/05/01(日) オルベル商店 p1"));
     const struct {
         const char* filter;
@@ -296,7 +286,7 @@ TEST(LedgerComposer, PageTexts) {
         v.accountFilter = QString::fromUtf8(c.filter);
         v.currentMonth = c.month;
         v.paperChoice = c.paper;
-        EXPECT_EQ(field(composedText("#PY|#PM月分", v), 20), QString::fromUtf8(c.printed))
+        EXPECT_EQ(styleField(composedText("#PY|#PM月分", v), 20), QString::fromUtf8(c.printed))
             << c.filter << " " << c.month << " " << c.paper;
     }
 }
@@ -304,12 +294,12 @@ TEST(LedgerComposer, PageTexts) {
 TEST(LedgerComposer, TemplatesWithoutUsableSlotsAreOnePage) {
     for (const QString& directive : {QStringLiteral("no directive"), QStringLiteral("#maxline=1"),
                                      QStringLiteral("#maxline=x")}) {
-        StyleTemplate page{QStringLiteral("header;Ver1.1;0;0;0;0;401;100;"), item(directive),
-                           item(QStringLiteral("#ic_01 p#pg"))};
+        StyleTemplate page{QStringLiteral("header;Ver1.1;0;0;0;0;401;100;"), dataItem(directive),
+                           dataItem(QStringLiteral("#ic_01 p#pg"))};
         int counter = 3;
         composeLedgerPage(page, rows(40), counter, cashBook());
         EXPECT_EQ(counter, 0) << directive;
-        EXPECT_EQ(field(page[2], 20), QStringLiteral("#ic_01 p3")) << directive;
+        EXPECT_EQ(styleField(page[2], 20), QStringLiteral("#ic_01 p3")) << directive;
     }
 }
 

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/text_helpers.h"
 #include "print/recording_surface.h"
 #include "print/render_context.h"
 #include "print/style_page.h"
@@ -37,6 +38,21 @@ inline QString textLine(const TextFields& f) {
                        f.colour, f.text, f.previewOnly, f.maxDigits, f.centring}
                .join(u';') +
            u';';
+}
+
+// A "data" item holding the text, at x mm (default 10) and 20 mm down: what
+// the composers fill.
+inline QString dataItem(const QString& text, const QString& x = QStringLiteral("10")) {
+    TextFields f;
+    f.kind = QStringLiteral("data");
+    f.x = x;
+    f.text = text;
+    return textLine(f);
+}
+
+// Field n (1-based) of a style line.
+inline QString styleField(const QString& line, int n) {
+    return fieldAt(line, QStringLiteral(";"), n);
 }
 
 // A screen of 96 dpi at 100 %: Z = 96, 3.7795 pixels a millimetre; the printer

@@ -23,18 +23,6 @@ using namespace tallyrix::test;
 
 namespace {
 
-QString item(const QString& text, const QString& x = QStringLiteral("10")) {
-    TextFields f;
-    f.kind = "data";
-    f.x = x;
-    f.text = text;
-    return textLine(f);
-}
-
-QString field(const QString& line, int n) {
-    return fieldAt(line, QStringLiteral(";"), n);
-}
-
 // A year from April with a number of ledger rows in each month.
 class FakeSources : public PrintSources {
 public:
@@ -99,11 +87,11 @@ public:
 // at x = 10 mm, and an even-sheet pair 10 mm to the right.
 StyleTemplate ledgerStyle() {
     return {QStringLiteral("header;Ver1.1;0;0;9;0;0;100;0;10;0;0;0;;"),
-            item(QStringLiteral("#maxline=3")),
-            item(QStringLiteral("#PM月 p#pg")),
-            item(QStringLiteral("#ic_01"), QStringLiteral("30")),
-            item(QStringLiteral("#ic_02"), QStringLiteral("30")),
-            item(QStringLiteral("#ic_03"), QStringLiteral("30"))};
+            dataItem(QStringLiteral("#maxline=3")),
+            dataItem(QStringLiteral("#PM月 p#pg")),
+            dataItem(QStringLiteral("#ic_01"), QStringLiteral("30")),
+            dataItem(QStringLiteral("#ic_02"), QStringLiteral("30")),
+            dataItem(QStringLiteral("#ic_03"), QStringLiteral("30"))};
 }
 
 class PrintPageTest : public ::testing::Test {
@@ -120,7 +108,7 @@ protected:
         }
         writeStyle(QStringLiteral("入出金集計表.sle"),
                    {QStringLiteral("header;Ver1.1;0;0;9;0;0;100;0;0;0;0;0;;"),
-                    item(QStringLiteral("集計 #income01"))});
+                    dataItem(QStringLiteral("集計 #income01"))});
     }
 
     QString stylePath(const QString& name) const { return dir.file("style/" + name); }
@@ -135,7 +123,7 @@ protected:
         store.saveToFile(dir.file("config/" + name));
     }
     // The page text of the composed ledger page.
-    QString pageText() const { return field(model.page()[2], 20); }
+    QString pageText() const { return styleField(model.page()[2], 20); }
     // What each printed sheet of the document shows, and where its page text starts.
     QStringList printedSheets(size_t document = 0) const {
         QStringList sheets;
@@ -183,7 +171,7 @@ TEST_F(PrintPageTest, PagesStepForwardAndWrapToTheFirst) {
     }
     model.firstPage();
     EXPECT_EQ(pageText(), QStringLiteral("4月 p1"));
-    EXPECT_EQ(field(model.page()[3], 20), QStringLiteral("row1"));
+    EXPECT_EQ(styleField(model.page()[3], 20), QStringLiteral("row1"));
 }
 
 TEST_F(PrintPageTest, MonthRunWithTheOddFilter) {
@@ -320,7 +308,7 @@ TEST_F(PrintPageTest, ConfirmKeepsTheOffsetsInTheStyleFile) {
     const StyleTemplate saved = loadStyleTemplate(stylePath("A4現金出納帳_月分1_ゴシックG.sle"));
     EXPECT_EQ(saved[0], QStringLiteral("header;Ver1.1;1.5;-2;9;0;0;75;0;0;3;0;0;;"));
     // The saved file holds the placeholders, not the composed page.
-    EXPECT_EQ(field(saved[2], 20), QStringLiteral("#PM月 p#pg"));
+    EXPECT_EQ(styleField(saved[2], 20), QStringLiteral("#PM月 p#pg"));
     model.setOffsets(Decimal4(), Decimal4(), Decimal4(), Decimal4());
     model.printLedger();
     EXPECT_EQ(model.state().oddX.toString(), QStringLiteral("1.5"));
@@ -415,9 +403,9 @@ TEST_F(PrintPageTest, OlderStylesGetTheirSecondTextPointBeforeTheyAreComposed) {
     sources.rowsOfMonth[4] = 1;
     model.printLedger();
     const QString line = model.page()[2];
-    EXPECT_EQ(field(line, 8), QStringLiteral("10"));
-    EXPECT_EQ(field(line, 9), QStringLiteral("20"));
-    EXPECT_EQ(field(line, 20), QStringLiteral("1,000"));
+    EXPECT_EQ(styleField(line, 8), QStringLiteral("10"));
+    EXPECT_EQ(styleField(line, 9), QStringLiteral("20"));
+    EXPECT_EQ(styleField(line, 20), QStringLiteral("1,000"));
     EXPECT_EQ(model.page()[0].left(14), QStringLiteral("header;Ver1.1;"));
 }
 

@@ -11,21 +11,10 @@ using namespace tallyrix::test;
 
 namespace {
 
-QString item(const QString& text) {
-    TextFields f;
-    f.kind = "data";
-    f.text = text;
-    return textLine(f);
-}
-
-QString field(const QString& line, int n) {
-    return fieldAt(line, QStringLiteral(";"), n);
-}
-
 StyleTemplate page(const QStringList& texts) {
     StyleTemplate lines{QStringLiteral("header;Ver1.1;0;0;0;0;401;100;")};
     for (const QString& text : texts) {
-        lines.append(item(text));
+        lines.append(dataItem(text));
     }
     return lines;
 }
@@ -80,11 +69,11 @@ TEST(SummaryComposer, FillsEveryMonthAndTheYear) {
                                "2016/05/01 月別科目一覧表 全帳簿 p1",
                                "2015年03月21日～2016年03月20日 オルベル商店"};
     for (int i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(field(lines[i + 1], 20), expected[i]) << lines[i + 1];
+        EXPECT_EQ(styleField(lines[i + 1], 20), expected[i]) << lines[i + 1];
     }
-    EXPECT_EQ(field(lines[5], 19), QStringLiteral("255"));  // the negative difference
-    EXPECT_EQ(field(lines[8], 15), QStringLiteral("9"));    // a long figure is set smaller
-    EXPECT_EQ(field(lines[8], 18), QStringLiteral("-1.6"));
+    EXPECT_EQ(styleField(lines[5], 19), QStringLiteral("255"));  // the negative difference
+    EXPECT_EQ(styleField(lines[8], 15), QStringLiteral("9"));    // a long figure is set smaller
+    EXPECT_EQ(styleField(lines[8], 18), QStringLiteral("-1.6"));
 }
 
 TEST(GraphComposer, AppendsTheBarsOfEveryMonth) {
@@ -92,9 +81,9 @@ TEST(GraphComposer, AppendsTheBarsOfEveryMonth) {
     const qsizetype before = lines.size();
     composeGraphPage(lines, figures(), texts(), 1);
     ASSERT_EQ(lines.size(), before + 24);
-    EXPECT_EQ(field(lines[1], 20), QStringLiteral("500,000 500,000"));
-    EXPECT_EQ(field(lines[2], 19), QStringLiteral("255"));
-    EXPECT_EQ(field(lines[3], 20), QStringLiteral("2015/03/21～2016/03/20 全帳簿"));
+    EXPECT_EQ(styleField(lines[1], 20), QStringLiteral("500,000 500,000"));
+    EXPECT_EQ(styleField(lines[2], 19), QStringLiteral("255"));
+    EXPECT_EQ(styleField(lines[3], 20), QStringLiteral("2015/03/21～2016/03/20 全帳簿"));
     // April's income of 500,000 on a scale of 1,000,000 reaches y 92.5.
     EXPECT_EQ(lines[before],
               QStringLiteral("0;0;0;0;rrect;22;155;30;92.5;0;0;0;実線;12615808;枠;12615808;0;"));
@@ -165,13 +154,14 @@ TEST(BalanceComposer, FiftySixBooksAPage) {
         StyleTemplate lines = balanceTemplate();
         int counter = c.page;
         composeBalancePage(lines, books(c.books), texts(), counter);
-        EXPECT_EQ(field(lines[7], 20), QString::fromUtf8(c.slot1)) << c.books << "/" << c.page;
-        EXPECT_EQ(field(lines[62], 20), QString::fromUtf8(c.slot56)) << c.books << "/" << c.page;
+        EXPECT_EQ(styleField(lines[7], 20), QString::fromUtf8(c.slot1)) << c.books << "/" << c.page;
+        EXPECT_EQ(styleField(lines[62], 20), QString::fromUtf8(c.slot56))
+            << c.books << "/" << c.page;
         EXPECT_EQ(counter, c.counterAfter ? c.page : 0) << c.books << "/" << c.page;
         // The common texts and the totals are on every page.
-        EXPECT_EQ(field(lines[3], 20), QStringLiteral("2015年04月21日～2015年05月20日"));
-        EXPECT_EQ(field(lines[6], 20), QStringLiteral("-2,000"));
-        EXPECT_EQ(field(lines[6], 19), QStringLiteral("255"));
+        EXPECT_EQ(styleField(lines[3], 20), QStringLiteral("2015年04月21日～2015年05月20日"));
+        EXPECT_EQ(styleField(lines[6], 20), QStringLiteral("-2,000"));
+        EXPECT_EQ(styleField(lines[6], 19), QStringLiteral("255"));
     }
 }
 
@@ -179,17 +169,17 @@ TEST(BalanceComposer, TitleAndNegativeBalances) {
     StyleTemplate lines = balanceTemplate();
     int counter = 1;
     composeBalancePage(lines, books(3), texts(), counter);
-    EXPECT_EQ(field(lines[1], 20), QStringLiteral("現金出納帳   "));
-    EXPECT_EQ(field(lines[2], 20), QString());
-    EXPECT_EQ(field(lines[8], 19), QStringLiteral("255"));
-    EXPECT_EQ(field(lines[7], 19), QStringLiteral("0"));
+    EXPECT_EQ(styleField(lines[1], 20), QStringLiteral("現金出納帳   "));
+    EXPECT_EQ(styleField(lines[2], 20), QString());
+    EXPECT_EQ(styleField(lines[8], 19), QStringLiteral("255"));
+    EXPECT_EQ(styleField(lines[7], 19), QStringLiteral("0"));
 
     BalancePrintValues longTitle = books(3);
     longTitle.titleLabel = QStringLiteral("預金 みずほ銀行大手町支店   ");
     lines = balanceTemplate();
     composeBalancePage(lines, longTitle, texts(), counter);
-    EXPECT_EQ(field(lines[1], 20), QString());
-    EXPECT_EQ(field(lines[2], 20), QStringLiteral("預金 みずほ銀行大手町支店"));
+    EXPECT_EQ(styleField(lines[1], 20), QString());
+    EXPECT_EQ(styleField(lines[2], 20), QStringLiteral("預金 みずほ銀行大手町支店"));
 }
 
 TEST(BalanceComposer, RangeOfTheShownPeriodOrTheYear) {

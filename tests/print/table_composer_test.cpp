@@ -11,17 +11,6 @@ using namespace tallyrix::test;
 
 namespace {
 
-QString item(const QString& text) {
-    TextFields f;
-    f.kind = "data";
-    f.text = text;
-    return textLine(f);
-}
-
-QString field(const QString& line, int n) {
-    return fieldAt(line, QStringLiteral(";"), n);
-}
-
 QString headingLine() {
     QString line = QStringLiteral(";");
     for (int k = 0; k < 12; ++k) {
@@ -41,9 +30,9 @@ QStringList tableList(int rows) {
 
 StyleTemplate tableTemplate(int rowsPerPage, const QStringList& items) {
     StyleTemplate lines{QStringLiteral("header;Ver1.1;0;0;0;0;401;100;")};
-    lines.append(item(QStringLiteral("#maxline=%1").arg(rowsPerPage)));
+    lines.append(dataItem(QStringLiteral("#maxline=%1").arg(rowsPerPage)));
     for (const QString& text : items) {
-        lines.append(item(text));
+        lines.append(dataItem(text));
     }
     return lines;
 }
@@ -74,15 +63,15 @@ TEST(TableComposer, ThirtyRowsAPage) {
     const QStringList items{"#ka_00", "#ka_01", "#ka_15", "#ka_16", "#ka_30"};
     const QStringList list = tableList(45);
     const Composed first = compose(tableTemplate(30, items), list, 1);
-    EXPECT_EQ(field(first.page[2], 20), QString());  // the heading's title cell is empty
-    EXPECT_EQ(field(first.page[3], 20), QStringLiteral("title1"));
-    EXPECT_EQ(field(first.page[6], 20), QStringLiteral("title30"));
+    EXPECT_EQ(styleField(first.page[2], 20), QString());  // the heading's title cell is empty
+    EXPECT_EQ(styleField(first.page[3], 20), QStringLiteral("title1"));
+    EXPECT_EQ(styleField(first.page[6], 20), QStringLiteral("title30"));
     EXPECT_EQ(first.counter, 1);
     const Composed second = compose(tableTemplate(30, items), list, 2);
-    EXPECT_EQ(field(second.page[3], 20), QStringLiteral("title31"));
-    EXPECT_EQ(field(second.page[4], 20), QStringLiteral("title45"));
-    EXPECT_EQ(field(second.page[5], 20), QString());
-    EXPECT_EQ(field(second.page[6], 20), QString());
+    EXPECT_EQ(styleField(second.page[3], 20), QStringLiteral("title31"));
+    EXPECT_EQ(styleField(second.page[4], 20), QStringLiteral("title45"));
+    EXPECT_EQ(styleField(second.page[5], 20), QString());
+    EXPECT_EQ(styleField(second.page[6], 20), QString());
     EXPECT_EQ(second.counter, 0);
     // A list that ends with the last row of page 1.
     EXPECT_EQ(compose(tableTemplate(30, items), tableList(30), 1).counter, 0);
@@ -94,13 +83,13 @@ TEST(TableComposer, CellsAndPageTexts) {
     const Composed c = compose(tableTemplate(30, {"#kb_00", "#km_00", "#kn_00", "#ka_03 #kb_03",
                                                   "#kn_01", "#Y/#M/#D #W", "#OF #PY p#pg #TL"}),
                                list, 1);
-    EXPECT_EQ(field(c.page[2], 20), QStringLiteral("4月度"));
-    EXPECT_EQ(field(c.page[3], 20), QStringLiteral("3月度"));
-    EXPECT_EQ(field(c.page[4], 20), QStringLiteral("科目年間計"));
-    EXPECT_EQ(field(c.page[5], 20), QStringLiteral("title3 #kb_03"));
-    EXPECT_EQ(field(c.page[6], 20), QStringLiteral("1,000"));
-    EXPECT_EQ(field(c.page[7], 20), QStringLiteral("2016/05/01 日"));
-    EXPECT_EQ(field(c.page[8], 20),
+    EXPECT_EQ(styleField(c.page[2], 20), QStringLiteral("4月度"));
+    EXPECT_EQ(styleField(c.page[3], 20), QStringLiteral("3月度"));
+    EXPECT_EQ(styleField(c.page[4], 20), QStringLiteral("科目年間計"));
+    EXPECT_EQ(styleField(c.page[5], 20), QStringLiteral("title3 #kb_03"));
+    EXPECT_EQ(styleField(c.page[6], 20), QStringLiteral("1,000"));
+    EXPECT_EQ(styleField(c.page[7], 20), QStringLiteral("2016/05/01 日"));
+    EXPECT_EQ(styleField(c.page[8], 20),
               QStringLiteral("オルベル商店 2015/03/21～2016/03/20 p1 月別科目一覧表"));
 }
 
@@ -139,16 +128,16 @@ TEST(TableComposer, AmountsFitTheirBoxes) {
         v.negativeInRed = c.red;
         const Composed composed = compose(tableTemplate(30, {placeholder}), list, 1, v);
         const QString& line = composed.page[2];
-        EXPECT_EQ(field(line, 20), amount) << c.amount;
-        EXPECT_EQ(field(line, 15), QString::fromUtf8(c.size)) << c.amount << c.b4;
-        EXPECT_EQ(field(line, 18), QString::fromUtf8(c.pitch)) << c.amount << c.b4;
-        EXPECT_EQ(field(line, 19), QString::fromUtf8(c.colour)) << c.amount << c.red;
+        EXPECT_EQ(styleField(line, 20), amount) << c.amount;
+        EXPECT_EQ(styleField(line, 15), QString::fromUtf8(c.size)) << c.amount << c.b4;
+        EXPECT_EQ(styleField(line, 18), QString::fromUtf8(c.pitch)) << c.amount << c.b4;
+        EXPECT_EQ(styleField(line, 19), QString::fromUtf8(c.colour)) << c.amount << c.red;
     }
 }
 
 TEST(TableComposer, StyleWithoutRowCountIsReportedAndPrintsTheHeadingOnly) {
-    StyleTemplate page{QStringLiteral("header;Ver1.1;0;0;0;0;401;100;"), item("#kb_00"),
-                       item("#ka_01")};
+    StyleTemplate page{QStringLiteral("header;Ver1.1;0;0;0;0;401;100;"), dataItem("#kb_00"),
+                       dataItem("#ka_01")};
     ScriptedPrompter prompter;
     int counter = 1;
     composeTablePage(page, tableList(45), counter, values(), prompter);
@@ -156,8 +145,8 @@ TEST(TableComposer, StyleWithoutRowCountIsReportedAndPrintsTheHeadingOnly) {
     EXPECT_EQ(prompter.records()[0].title, QStringLiteral("確認"));
     EXPECT_EQ(prompter.records()[0].text,
               QStringLiteral("このスタイルには最大行数が指定されていません"));
-    EXPECT_EQ(field(page[1], 20), QStringLiteral("4月度"));
-    EXPECT_EQ(field(page[2], 20), QStringLiteral("#ka_01"));
+    EXPECT_EQ(styleField(page[1], 20), QStringLiteral("4月度"));
+    EXPECT_EQ(styleField(page[2], 20), QStringLiteral("#ka_01"));
     EXPECT_EQ(counter, 0);  // one page, so that a print run ends
 }
 
@@ -173,7 +162,7 @@ TEST(TablePrintList, TakesTheRowsUpToTheBalanceRow) {
     ASSERT_EQ(list.size(), 5);
     EXPECT_EQ(list[2], QStringLiteral("売上;1,000;0;;;;;;;;;;;;"));
     // A full-width blank is part of the caption.
-    EXPECT_EQ(field(list[3], 1), QStringLiteral("　[合　計]"));
+    EXPECT_EQ(styleField(list[3], 1), QStringLiteral("　[合　計]"));
     EXPECT_EQ(list[1].count(u';'), 14);
 }
 
