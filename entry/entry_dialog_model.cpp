@@ -7,6 +7,7 @@
 #include "core/typed_amount.h"
 #include "ledger/ledger_model.h"
 #include "ledger/periods.h"
+#include "yearfile/amount_budget.h"
 #include "yearfile/workspace.h"
 
 namespace tallyrix {
@@ -392,6 +393,10 @@ bool EntryDialogModel::registerEntry() {
     const int period = periodForDate();
     if (period == 0) {
         return false;
+    }
+    // No sum of the year may leave the amount range, now or when it is next opened.
+    if (!amountsFit(m_ws, income() + expense())) {
+        return refused(check(), Amount::outOfRangeMessage());
     }
     m_ledger.state().currentMonth = period;
     m_description = withoutQuotesAndCommas(m_description);

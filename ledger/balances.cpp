@@ -96,55 +96,113 @@ int balancePeriodOfDate(const PeriodTable& table, const QDate& date) {
     return PeriodDays(table).balancePeriod(date.toJulianDay());
 }
 
-BalanceValues computeBookBalances(Workspace& ws, const BookRef& book, int currentMonth) {
-    completeOlderLines(ws, 9);
-    const PeriodTable& table = ws.periods;
-    const PeriodDays days(table);
+namespace {
 
+// What one book's pass gathers: its running balance and, by fiscal position, the
+// last line counted there with the balance after it.
+struct BookRun {
+    Amount balance;
+    std::array<int, 13> lastLineAt{};  // by fiscal position 1..12; 0 = none
+    std::array<Amount, 13> balanceAt{};
+    int rank = -1;  // the book's last place in the list computed, -1: not computed
+};
+
+BalanceValues valuesOf(const PeriodTable& table, Amount opening, const BookRun* run,
+                       int currentMonth) {
     BalanceValues values;
-    values.opening = bookOpeningBalance(ws, book);
-    Amount b = values.opening;
-
+    values.opening = opening;
     // The month-end slots from a line's period to the end of the year take its
     // balance; so each slot ends up with the balance of the last line (in list
     // order) whose period lies at or before it in fiscal order.
-    std::array<int, 13> lastLineAt{};  // by fiscal position 1..12; 0 = none
-    std::array<Amount, 13> balanceAt{};
-
-    const int id = ws.entries.bookId(book);
-    if (id >= 0) {
-        const int count = ws.entries.count();
-        for (int i = 0; i < count; ++i) {
-            const Entry& entry = *(ws.entries.begin() + i);
-            if (entry.ownBook() == id) {
-                b += entry.income() - entry.expense();
-            } else if (entry.counterBook() == id) {
-                b += entry.expense() - entry.income();
-            } else {
-                continue;
-            }
-            ws.entries.setBalance(i, b);
-            const auto position =
-                static_cast<size_t>(table.positionOfPeriod(days.balancePeriod(entry.day())));
-            lastLineAt[position] = i + 1;
-            balanceAt[position] = b;
-        }
-    }
-
     int latest = 0;
-    Amount slot = values.opening;
+    Amount slot = opening;
     for (int k = 1; k <= 12; ++k) {
-        if (lastLineAt[static_cast<size_t>(k)] > latest) {
-            latest = lastLineAt[static_cast<size_t>(k)];
-            slot = balanceAt[static_cast<size_t>(k)];
+        if (run && run->lastLineAt[static_cast<size_t>(k)] > latest) {
+            latest = run->lastLineAt[static_cast<size_t>(k)];
+            slot = run->balanceAt[static_cast<size_t>(k)];
         }
         values.monthEnd[static_cast<size_t>(table.periodAtPosition(k))] = slot;
     }
-    values.closing = b;
+    values.closing = run ? run->balance : opening;
     if (currentMonth >= 1 && currentMonth <= 13) {
         values.displayedMonth = values.monthEnd[static_cast<size_t>(currentMonth)];
     }
     return values;
+}
+
+}  // namespace
+
+std::vector<BalanceValues> computeBalancesOfBooks(Workspace& ws, const QList<BookRef>& books,
+                                                  int currentMonth) {
+    completeOlderLines(ws, 9);
+    const PeriodTable& table = ws.periods;
+    const PeriodDays days(table);
+
+    // Runs by book number of the entry list; a book named twice is one run whose
+    // rank is its later place.
+    std::vector<BookRun> runs;
+    std::vector<int> ids;
+    std::vector<Amount> openings;
+    for (int k = 0; k < books.size(); ++k) {
+        const int id = ws.entries.bookId(books[k]);
+        ids.push_back(id);
+        openings.push_back(bookOpeningBalance(ws, books[k]));
+        if (id < 0) {
+            continue;
+        }
+        if (static_cast<size_t>(id) >= runs.size()) {
+            runs.resize(static_cast<size_t>(id) + 1);
+        }
+        BookRun& run = runs[static_cast<size_t>(id)];
+        if (run.rank < 0) {
+            run.balance = openings.back();
+        }
+        run.rank = k;
+    }
+    const auto runOf = [&runs](int id) -> BookRun* {
+        if (id < 0 || static_cast<size_t>(id) >= runs.size() ||
+            runs[static_cast<size_t>(id)].rank < 0) {
+            return nullptr;
+        }
+        return &runs[static_cast<size_t>(id)];
+    };
+
+    const int count = ws.entries.count();
+    for (int i = 0; i < count; ++i) {
+        const Entry& entry = *(ws.entries.begin() + i);
+        BookRun* own = runOf(entry.ownBook());
+        BookRun* counter =
+            entry.counterBook() == entry.ownBook() ? nullptr : runOf(entry.counterBook());
+        if (!own && !counter) {
+            continue;
+        }
+        const auto position =
+            static_cast<size_t>(table.positionOfPeriod(days.balancePeriod(entry.day())));
+        for (BookRun* run : {own, counter}) {
+            if (!run) {
+                continue;
+            }
+            // Seen from the counterpart, income and expense change places.
+            run->balance +=
+                run == own ? entry.income() - entry.expense() : entry.expense() - entry.income();
+            run->lastLineAt[position] = i + 1;
+            run->balanceAt[position] = run->balance;
+        }
+        // A transfer between two of the books keeps the balance of the one
+        // computed later, as if the books had been computed one after the other.
+        const BookRun* writer = !counter || (own && own->rank > counter->rank) ? own : counter;
+        ws.entries.setBalance(i, writer->balance);
+    }
+
+    std::vector<BalanceValues> values;
+    for (size_t k = 0; k < ids.size(); ++k) {
+        values.push_back(valuesOf(table, openings[k], runOf(ids[k]), currentMonth));
+    }
+    return values;
+}
+
+BalanceValues computeBookBalances(Workspace& ws, const BookRef& book, int currentMonth) {
+    return computeBalancesOfBooks(ws, {book}, currentMonth).front();
 }
 
 void reassignMonthKeys(Workspace& ws) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <array>
+#include <vector>
 
 #include "core/amount.h"
 #include "yearfile/workspace.h"
@@ -31,6 +33,13 @@ int balancePeriodOfDate(const PeriodTable& table, const QDate& date);
 // and writes it into the lines' balance fields. `currentMonth` (1..13) picks the
 // displayed-month balance.
 BalanceValues computeBookBalances(Workspace& ws, const BookRef& book, int currentMonth);
+
+// The same for several books in one pass over the entry list, with the outcome
+// of computing them one after the other in the order given: a transfer between
+// two of them keeps the balance of the later one in its balance field. The
+// values come in the order of `books`.
+std::vector<BalanceValues> computeBalancesOfBooks(Workspace& ws, const QList<BookRef>& books,
+                                                  int currentMonth);
 
 // Rewrites the month key of every entry line from its date and the periods.
 void reassignMonthKeys(Workspace& ws);

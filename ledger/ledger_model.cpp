@@ -42,8 +42,14 @@ QStringList LedgerModel::tabCaptions() const {
 }
 
 void LedgerModel::refresh() {
-    rebuildBookPanel();
-    m_balances = computeBookBalances(m_ws, m_ws.currentBook, m_state.currentMonth);
+    // Every book of the panel, then the current book, in one pass.
+    const QList<BookRef> panel = booksInPanelOrder(m_ws);
+    QList<BookRef> books = panel;
+    books.append(m_ws.currentBook);
+    const std::vector<BalanceValues> values =
+        computeBalancesOfBooks(m_ws, books, m_state.currentMonth);
+    fillBookPanel(panel, values);
+    m_balances = values.back();
     buildRows();
     showPeriodInTabAndStatus();
     m_listener->ledgerRefreshed();
@@ -257,15 +263,20 @@ bool LedgerModel::switchBook(int target) {
 }
 
 void LedgerModel::rebuildBookPanel() {
+    const QList<BookRef> books = booksInPanelOrder(m_ws);
+    fillBookPanel(books, computeBalancesOfBooks(m_ws, books, m_state.currentMonth));
+}
+
+void LedgerModel::fillBookPanel(const QList<BookRef>& panel,
+                                const std::vector<BalanceValues>& values) {
     m_bookPanel.clear();
-    for (const BookRef& book : booksInPanelOrder(m_ws)) {
-        const BalanceValues values = computeBookBalances(m_ws, book, m_state.currentMonth);
-        // All months have no month-end slot of their own: the year's closing balance stands for
-        // them.
-        const Amount balance = m_state.currentMonth == PeriodTable::kAllMonths
-                                   ? values.closing
-                                   : values.displayedMonth;
-        m_bookPanel.push_back({book, balance});
+    for (qsizetype k = 0; k < panel.size(); ++k) {
+        const BalanceValues& v = values[static_cast<size_t>(k)];
+        // All months have no month-end slot of their own: the year's closing
+        // balance stands for them.
+        const Amount balance =
+            m_state.currentMonth == PeriodTable::kAllMonths ? v.closing : v.displayedMonth;
+        m_bookPanel.push_back({panel[k], balance});
     }
 }
 

@@ -129,6 +129,8 @@ public:
 
 private:
     void buildRows();
+    // The panel's books and their values (the first of `values`).
+    void fillBookPanel(const QList<BookRef>& panel, const std::vector<BalanceValues>& values);
     void showPeriodInTabAndStatus();
     void padRows();
     void setTitleLabel();

@@ -1,6 +1,6 @@
 #include "yearfile/year_file.h"
 
-#include <limits>
+#include "yearfile/amount_budget.h"
 
 #include "core/amount.h"
 #include "core/bracket_keys.h"
@@ -129,27 +129,14 @@ bool needsNormalising(const QString& line, const std::vector<FieldSpan>& spans, 
     return false;
 }
 
-// Every sum the program forms (balances, period totals, tables) adds up some of
-// the year's amounts, so a year whose amounts together fit the amount type can
-// never overflow one. A file beyond that is refused at once, naming the line,
-// rather than shown with a wrong number later.
-class AmountBudget {
-public:
-    void take(Amount amount, int lineNumber) {
-        constexpr auto kLimit = static_cast<std::uint64_t>(std::numeric_limits<qint64>::max());
-        const qint64 units = amount.units();
-        const std::uint64_t magnitude = units < 0 ? static_cast<std::uint64_t>(-(units + 1)) + 1
-                                                  : static_cast<std::uint64_t>(units);
-        if (magnitude > kLimit - m_used) {
-            throw ConversionError(QStringLiteral("%1行目: ").arg(lineNumber) +
-                                  Amount::outOfRangeMessage());
-        }
-        m_used += magnitude;
+// A file whose amounts together leave the range is refused at once, naming the
+// line, rather than shown with a wrong number later.
+void takeFromBudget(AmountBudget& budget, Amount amount, int lineNumber) {
+    if (!budget.take(amount)) {
+        throw ConversionError(QStringLiteral("%1行目: ").arg(lineNumber) +
+                              Amount::outOfRangeMessage());
     }
-
-private:
-    std::uint64_t m_used = 0;
-};
+}
 
 }  // namespace
 
@@ -170,7 +157,7 @@ ParseOutcome parseYearLines(LineStore& lines, Workspace& ws, const QDate& today)
     } else {
         // The header is the last of the file's lines, after the twelve period lines.
         if (readHeader(lines, headerIndex, ws.periods, today)) {
-            budget.take(ws.periods.openingBalance, headerIndex + 13);
+            takeFromBudget(budget, ws.periods.openingBalance, headerIndex + 13);
         }
     }
 
@@ -188,8 +175,8 @@ ParseOutcome parseYearLines(LineStore& lines, Workspace& ws, const QDate& today)
                                   ? normalisedEntryLine(line, splitLine(line), usage, align)
                                   : line);
             const Entry& entry = ws.entries.at(ws.entries.count() - 1);
-            budget.take(entry.income(), lineNumber);
-            budget.take(entry.expense(), lineNumber);
+            takeFromBudget(budget, entry.income(), lineNumber);
+            takeFromBudget(budget, entry.expense(), lineNumber);
         } else if (first.startsWith(u'z')) {
             const QString kind =
                 spans.size() > 1 ? line.mid(spans[1].start, spans[1].length) : QString();
@@ -203,7 +190,7 @@ ParseOutcome parseYearLines(LineStore& lines, Workspace& ws, const QDate& today)
             Amount opening;
             if (spans.size() > 3 &&
                 tryParseMoney(QStringView(line).mid(spans[3].start, spans[3].length), opening)) {
-                budget.take(opening, lineNumber);
+                takeFromBudget(budget, opening, lineNumber);
             }
         }
     }

@@ -425,3 +425,20 @@ TEST_F(EntryDialogModelTest, MovingDownTwiceMovesTheSameEntryTwice) {
 }
 
 }  // namespace
+
+namespace {
+
+// An entry that would carry the year's amounts beyond what a sum can hold is
+// refused, so the year can still be shown and opened again.
+TEST_F(EntryDialogModelTest, AnEntryBeyondTheRangeOfSumsIsRefused) {
+    ws.periods.openingBalance =
+        parseMoney(QStringLiteral("922337203000000"));  // room for 685,477 yen
+    const QStringList before = ws.entries.lines();
+    EXPECT_FALSE(enter(QDate(2015, 4, 6), 0, "大口", 999999999, 0));
+    EXPECT_EQ(prompter.notices().last(),
+              QStringLiteral("確認してください。: 金額の合計が扱える範囲を超えています。"));
+    EXPECT_EQ(ws.entries.lines(), before);
+    EXPECT_TRUE(enter(QDate(2015, 4, 6), 0, "小口", 100, 0));
+}
+
+}  // namespace

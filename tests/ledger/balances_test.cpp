@@ -61,6 +61,40 @@ TEST_F(BalancesTest, ATransferCountsForBothBooksAndHoldsTheBalanceComputedLast) 
     EXPECT_EQ(petty.closing, Amount::fromYen(14200));
 }
 
+// Several books in one pass end as if computed one after the other: every
+// value, and in each transfer line the balance of the book computed later.
+TEST_F(BalancesTest, BooksInOnePassEndAsComputedOneAfterTheOther) {
+    const BookRef none{QStringLiteral("預金"), QStringLiteral("どこにもない銀行")};
+    const QList<QList<BookRef>> orders = {
+        {kCash, kPetty, kBank, kCash},
+        {kCash, kPetty, kBank, kBank},
+        {kCash, kPetty, kBank, kPetty},
+        {kBank, kCash},
+        {kPetty, none, kCash, BookRef{QStringLiteral("全帳簿"), QStringLiteral("全帳簿")}},
+    };
+    for (const QList<BookRef>& books : orders) {
+        Workspace one;
+        Workspace each;
+        parseYearFile(fixture("yearfile/business_2015.exv"), one, QDate(2026, 12, 9));
+        parseYearFile(fixture("yearfile/business_2015.exv"), each, QDate(2026, 12, 9));
+        const std::vector<BalanceValues> together = computeBalancesOfBooks(one, books, 5);
+        ASSERT_EQ(together.size(), static_cast<size_t>(books.size()));
+        for (qsizetype k = 0; k < books.size(); ++k) {
+            const BalanceValues alone = computeBookBalances(each, books[k], 5);
+            const BalanceValues& v = together[static_cast<size_t>(k)];
+            EXPECT_EQ(v.opening, alone.opening) << books[k].name;
+            EXPECT_EQ(v.closing, alone.closing) << books[k].name;
+            EXPECT_EQ(v.displayedMonth, alone.displayedMonth) << books[k].name;
+            for (int m = 1; m <= 13; ++m) {
+                EXPECT_EQ(v.monthEnd[static_cast<size_t>(m)],
+                          alone.monthEnd[static_cast<size_t>(m)])
+                    << books[k].name << " " << m;
+            }
+        }
+        EXPECT_EQ(one.entries.lines(), each.entries.lines()) << books.last().name;
+    }
+}
+
 TEST_F(BalancesTest, ABookWithoutEntriesKeepsItsOpeningBalance) {
     ws.bankBooks.add(QStringLiteral("z,預金,新しい口座,1234,"));
     const BalanceValues v =
