@@ -6,7 +6,6 @@
 #include "core/errors.h"
 #include "core/line_store.h"
 #include "core/prompter.h"
-#include "print/page_placeholders.h"
 #include "print/print_list.h"
 #include "print/print_sources.h"
 #include "print/report_composer.h"
