@@ -3,8 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "core/scripted_prompter.h"
 #include "core/program_settings.h"
+#include "core/scripted_prompter.h"
 #include "ledger/ledger_model.h"
 #include "yearfile/file_commands.h"
 #include "yearfile/workspace.h"

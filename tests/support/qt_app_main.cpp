@@ -9,8 +9,9 @@ int main(int argc, char** argv) {
     // An offscreen screen the size of a common desktop, so that the main window's
     // minimum size fits and a placement is taken as a user's screen would take it.
     // One file per test process: CTest runs them side by side.
-    const QString config = QDir::tempPath() + QStringLiteral("/tallyrix6-test-screen-%1.json")
-                                                  .arg(QCoreApplication::applicationPid());
+    const QString config =
+        QDir::tempPath() +
+        QStringLiteral("/tallyrix6-test-screen-%1.json").arg(QCoreApplication::applicationPid());
     QFile file(config);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         file.write(R"({"screens": [{"name": "screen", "x": 0, "y": 0, "width": 1920,

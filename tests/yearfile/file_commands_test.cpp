@@ -69,7 +69,8 @@ TEST_F(FileCommandsTest, StartOptionOneRecordsTheOpenedFileAsStartFile) {
     const struct {
         int option;
         bool rewritten;
-    } cases[] = {{ProgramSettings::OpenLastFile, true}, {ProgramSettings::OpenStartDataFile, false}};
+    } cases[] = {{ProgramSettings::OpenLastFile, true},
+                 {ProgramSettings::OpenStartDataFile, false}};
     for (const auto& c : cases) {
         settings.startOption = c.option;
         writeBytes(dataDir.file("tallyrix.conf"), "[FILE_DIR]=old\r\n[COMPANY_NAME]=x\r\n");

@@ -4,8 +4,8 @@
 #include <QDir>
 #include <QFile>
 
-#include "core/scripted_prompter.h"
 #include "core/program_settings.h"
+#include "core/scripted_prompter.h"
 #include "ledger/ledger_model.h"
 #include "tests/support/temp_dir.h"
 #include "yearfile/file_commands.h"
