@@ -24,14 +24,6 @@ namespace {
 constexpr int kRowHeight = 20;
 constexpr int kVisibleRows = 10;
 
-QPushButton* button(const QString& text, const QString& name, QWidget* parent) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    b->setMinimumWidth(96);
-    return b;
-}
-
 QAction* menuAction(QMenu* menu, const QString& text, const QString& name) {
     QAction* action = menu->addAction(text);
     action->setObjectName(name);
@@ -45,9 +37,9 @@ BookChoiceDialog::BookChoiceDialog(BookChoiceModel& model, QWidget* parent)
       m_model(model),
       m_grid(new QTableWidget(0, 2, this)),
       m_menu(new QMenu(this)),
-      m_add(button(QStringLiteral("新規追加"), QStringLiteral("addButton"), this)),
-      m_select(button(QStringLiteral("選　択"), QStringLiteral("selectButton"), this)),
-      m_cancel(button(QStringLiteral("キャンセル"), QStringLiteral("cancelButton"), this)) {
+      m_add(dialogButton(QStringLiteral("新規追加"), QStringLiteral("addButton"), this)),
+      m_select(dialogButton(QStringLiteral("選　択"), QStringLiteral("selectButton"), this)),
+      m_cancel(dialogButton(QStringLiteral("キャンセル"), QStringLiteral("cancelButton"), this)) {
     setObjectName(QStringLiteral("bookChoice"));
 
     m_grid->setObjectName(QStringLiteral("bookGrid"));
@@ -140,8 +132,9 @@ BookDataDialog::BookDataDialog(BookDataModel& model, QWidget* parent)
       m_guard(new PreeditGuard(this)),
       m_name(new QLineEdit(this)),
       m_balance(new NumericEdit(this)),
-      m_execute(button(BookDataModel::executeCaption(), QStringLiteral("executeButton"), this)),
-      m_cancel(button(BookDataModel::cancelCaption(), QStringLiteral("cancelButton"), this)) {
+      m_execute(
+          dialogButton(BookDataModel::executeCaption(), QStringLiteral("executeButton"), this)),
+      m_cancel(dialogButton(BookDataModel::cancelCaption(), QStringLiteral("cancelButton"), this)) {
     setObjectName(QStringLiteral("bookData"));
     setWindowTitle(applicationTitle());
 

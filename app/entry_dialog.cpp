@@ -48,15 +48,6 @@ QLabel* caption(const QString& text, QWidget* parent) {
     return label;
 }
 
-QPushButton* button(const QString& text, const QString& name, QWidget* parent) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    // No default button: Enter registers from the amount fields only.
-    b->setAutoDefault(false);
-    b->setMinimumWidth(96);
-    return b;
-}
-
 // A list the user types into, the input method included: an item view turns
 // the input method off whenever its current item is not editable.
 class TypedList : public QListWidget {
@@ -261,9 +252,9 @@ QWidget* EntryDialog::createAmountsAndButtons() {
     m_continuous = new QCheckBox(QStringLiteral("連続入力"), panel);
     m_continuous->setObjectName(QStringLiteral("continuous"));
 
-    m_register = button(QStringLiteral("登　録"), QStringLiteral("registerButton"), panel);
-    m_delete = button(QStringLiteral("削  除"), QStringLiteral("deleteButton"), panel);
-    m_close = button(QStringLiteral("閉じる"), QStringLiteral("closeButton"), panel);
+    m_register = dialogButton(QStringLiteral("登　録"), QStringLiteral("registerButton"), panel);
+    m_delete = dialogButton(QStringLiteral("削  除"), QStringLiteral("deleteButton"), panel);
+    m_close = dialogButton(QStringLiteral("閉じる"), QStringLiteral("closeButton"), panel);
 
     auto* amounts = new QGridLayout;
     amounts->addWidget(caption(QStringLiteral("収　入"), panel), 0, 0);

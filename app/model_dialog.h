@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPushButton>
 #include <exception>
 #include <functional>
 
@@ -36,5 +37,16 @@ protected:
         }
     }
 };
+
+// A button of a model dialog. None is an auto-default button: Enter acts only
+// where the dialog itself says so.
+inline QPushButton* dialogButton(const QString& text, const QString& name, QWidget* parent,
+                                 int minimumWidth = 96) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    button->setMinimumWidth(minimumWidth);
+    return button;
+}
 
 }  // namespace tallyrix

@@ -24,13 +24,6 @@ constexpr int kRowHeight = 24;
 constexpr int kCaptionWidth = 52;
 constexpr int kLockWidth = 64;
 
-QPushButton* button(const QString& text, const QString& name, QWidget* parent) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
-
 QGroupBox* group(const QString& title, const QString& name, QWidget* parent) {
     auto* box = new QGroupBox(title, parent);
     box->setObjectName(name);
@@ -118,7 +111,8 @@ QWidget* SettingsDialog::createGeneralSettings() {
         group(QStringLiteral("起動時に読み込むデ－タ"), QStringLiteral("wdirGroup"), panel);
     m_startDataFile = new QLineEdit(file);
     m_startDataFile->setObjectName(QStringLiteral("startDataFile"));
-    m_browse = button(QStringLiteral("指　定"), QStringLiteral("chooseStartDataFileButton"), file);
+    m_browse = dialogButton(QStringLiteral("指　定"), QStringLiteral("chooseStartDataFileButton"),
+                            file, 0);
     auto* fileLayout = new QHBoxLayout(file);
     fileLayout->addWidget(m_startDataFile, 1);
     fileLayout->addWidget(m_browse);
@@ -233,10 +227,10 @@ QWidget* SettingsDialog::createPeriods() {
     }
     rows->setFixedSize(lockX + kLockWidth, 11 * SettingsDialogModel::kRowSpacing + kRowHeight);
 
-    m_monthEnd =
-        button(QStringLiteral("自動設定（月末締）"), QStringLiteral("autoSetMonthEndsButton"), box);
-    m_fromStartMonth = button(QStringLiteral("自動設定(任意)"),
-                              QStringLiteral("autoSetFromClosingDayButton"), box);
+    m_monthEnd = dialogButton(QStringLiteral("自動設定（月末締）"),
+                              QStringLiteral("autoSetMonthEndsButton"), box, 0);
+    m_fromStartMonth = dialogButton(QStringLiteral("自動設定(任意)"),
+                                    QStringLiteral("autoSetFromClosingDayButton"), box, 0);
     auto* autoButtons = new QHBoxLayout;
     autoButtons->addStretch();
     autoButtons->addWidget(m_monthEnd);
@@ -250,11 +244,8 @@ QWidget* SettingsDialog::createPeriods() {
 }
 
 void SettingsDialog::createButtons() {
-    m_apply = button(QStringLiteral("適用(&A)"), QStringLiteral("applyButton"), this);
-    m_close = button(QStringLiteral("閉じる"), QStringLiteral("closeButton"), this);
-    for (QPushButton* b : {m_apply, m_close}) {
-        b->setMinimumWidth(96);
-    }
+    m_apply = dialogButton(QStringLiteral("適用(&A)"), QStringLiteral("applyButton"), this);
+    m_close = dialogButton(QStringLiteral("閉じる"), QStringLiteral("closeButton"), this);
 }
 
 void SettingsDialog::connectModel() {

@@ -23,14 +23,6 @@ namespace {
 constexpr int kTitleColumnWidth = 150;
 constexpr int kHeaderColumnWidth = 32;
 
-QPushButton* button(const QString& text, const QString& name, QWidget* parent) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    b->setMinimumWidth(96);
-    return b;
-}
-
 }  // namespace
 
 TitleMasterDialog::TitleMasterDialog(TitleMasterModel& model, QWidget* parent)
@@ -39,8 +31,8 @@ TitleMasterDialog::TitleMasterDialog(TitleMasterModel& model, QWidget* parent)
       m_heading(new GradientPanel(this)),
       m_grid(new QTableWidget(kTitleRows, kTitleColumns, this)),
       m_status(new QStatusBar(this)),
-      m_update(button(QStringLiteral("更　新"), QStringLiteral("updateButton"), this)),
-      m_cancel(button(QStringLiteral("キャンセル"), QStringLiteral("cancelButton"), this)) {
+      m_update(dialogButton(QStringLiteral("更　新"), QStringLiteral("updateButton"), this)),
+      m_cancel(dialogButton(QStringLiteral("キャンセル"), QStringLiteral("cancelButton"), this)) {
     setObjectName(QStringLiteral("titleMaster"));
     setWindowTitle(applicationTitle());
 
@@ -178,8 +170,8 @@ TitleEditorDialog::TitleEditorDialog(TitleEditorModel& model, QWidget* parent)
       m_model(model),
       m_guard(new PreeditGuard(this)),
       m_edit(new QLineEdit(this)),
-      m_execute(button(QStringLiteral("実　行"), QStringLiteral("executeButton"), this)),
-      m_cancel(button(QStringLiteral("キャンセル"), QStringLiteral("cancelButton"), this)) {
+      m_execute(dialogButton(QStringLiteral("実　行"), QStringLiteral("executeButton"), this)),
+      m_cancel(dialogButton(QStringLiteral("キャンセル"), QStringLiteral("cancelButton"), this)) {
     setObjectName(QStringLiteral("titleEditor"));
     setWindowTitle(applicationTitle());
 

@@ -15,6 +15,16 @@ void addRowCount(StyleSheet& sheet, int rows, double x, double y) {
                 .previewOnly = true});
 }
 
+void addCompanyName(StyleSheet& sheet, double left, double right, double top) {
+    constexpr int size = 11;
+    sheet.text({.x = left,
+                .y = top,
+                .text = QStringLiteral("#OF"),
+                .size = size,
+                .maxWidth = widthLimit(right - 1 - left, size)});
+    sheet.horizontal(left - 2, right, top + emOf(size) + 1.2, kThinPen);
+}
+
 void addFooter(StyleSheet& sheet, double left, double right, double top, int size, PrintDate date) {
     // Centred for a one-digit page number.
     sheet.text({.x = centredX((left + right) / 2, emWidth(QStringLiteral("- 1 -")), size),

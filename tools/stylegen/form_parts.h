@@ -24,6 +24,10 @@ QString twoDigits(int number);
 // file shows it small at the foot of the page, the printer never.
 void addRowCount(StyleSheet& sheet, int rows, double x, double y);
 
+// The company name ("#OF") from left to right, on a thin line, cut to the
+// width it has.
+void addCompanyName(StyleSheet& sheet, double left, double right, double top);
+
 // The page number centred under the form and, unless the head shows it, the
 // print date at its right end.
 enum class PrintDate { InFooter, Elsewhere };

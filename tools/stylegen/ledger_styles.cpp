@@ -112,13 +112,7 @@ void addHead(StyleSheet& sheet, const LedgerFamily& family, const LedgerVariant&
          .y = kInfoTop,
          .text = variant.accountSearch ? QStringLiteral("#PY分") : QStringLiteral("#PY年#PM月分"),
          .size = infoSize});
-    constexpr double companyLeft = 116;
-    sheet.text({.x = companyLeft,
-                .y = kInfoTop,
-                .text = QStringLiteral("#OF"),
-                .size = infoSize,
-                .maxWidth = widthLimit(kRight - 1 - companyLeft, infoSize)});
-    sheet.horizontal(companyLeft - 2, kRight, kInfoTop + emOf(infoSize) + 1.2, kThinPen);
+    addCompanyName(sheet, 116, kRight, kInfoTop);
 }
 
 void addTable(StyleSheet& sheet, const std::vector<Column>& columns, const HeadingColour& colour) {

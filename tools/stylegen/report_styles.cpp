@@ -28,16 +28,6 @@ void title(StyleSheet& sheet, const QString& text, double centre, double top, in
                 .bold = true});
 }
 
-void company(StyleSheet& sheet, double left, double right, double top) {
-    constexpr int size = 11;
-    sheet.text({.x = left,
-                .y = top,
-                .text = QStringLiteral("#OF"),
-                .size = size,
-                .maxWidth = widthLimit(right - 1 - left, size)});
-    sheet.horizontal(left - 2, right, top + emOf(size) + 1.2, kThinPen);
-}
-
 void heading(StyleSheet& sheet, const QString& text, double left, double width, double top,
              double height, int size, Colour colour = kBlack) {
     sheet.text({.x = centredX(left + width / 2, emWidth(text), size),
@@ -74,7 +64,7 @@ StyleSheet summary() {
                 .text = QStringLiteral("集計元　#TL"),
                 .size = size,
                 .maxWidth = widthLimit(62, size)});
-    company(sheet, 116, kRight, 26);
+    addCompanyName(sheet, 116, kRight, 26);
     sheet.text({.x = 150, .y = 33, .text = QStringLiteral("作成日　#date"), .size = size});
 
     constexpr double top = 42, headingHeight = 10, rowHeight = 13;
@@ -144,7 +134,7 @@ StyleSheet balances() {
     title(sheet, QStringLiteral("月別帳簿別残高一覧表"), (kLeft + kRight) / 2, 12, 18);
     constexpr int size = 10;
     sheet.text({.x = kLeft, .y = 27, .text = QStringLiteral("期　間　#range"), .size = size});
-    company(sheet, 116, kRight, 26);
+    addCompanyName(sheet, 116, kRight, 26);
     sheet.text({.x = 150, .y = 33, .text = QStringLiteral("作成日　#date"), .size = size});
 
     constexpr int rowsPerTable = 28;
@@ -226,7 +216,7 @@ StyleSheet graph() {
                 .text = QStringLiteral("集計帳簿　#notename"),
                 .size = size,
                 .maxWidth = widthLimit(70, size)});
-    company(sheet, 196, right, 12.5);
+    addCompanyName(sheet, 196, right, 12.5);
     sheet.text({.x = left,
                 .y = 19.5,
                 .text = QStringLiteral("集計元　#TL"),
